@@ -1,0 +1,21 @@
+# libpng (with zlib) and libmpg123/libsyn123/libout123, cross-built by
+# scripts/bootstrap into .deps/<triplet>/; on a native Windows build the
+# same libraries come from the toolchain's own packages (MSYS2, vcpkg).
+
+set(DECK_DEPS_PREFIX "${PROJECT_SOURCE_DIR}/.deps/${TRIPLET}" CACHE PATH "where the cross-built dependencies live")
+list(PREPEND CMAKE_PREFIX_PATH "${DECK_DEPS_PREFIX}")
+
+find_package(ZLIB REQUIRED)
+find_path(PNG_INCLUDE png.h REQUIRED)
+find_library(PNG_LIB NAMES png16 png REQUIRED)
+add_library(deps_png INTERFACE)
+target_include_directories(deps_png INTERFACE ${PNG_INCLUDE})
+target_link_libraries(deps_png INTERFACE ${PNG_LIB} ZLIB::ZLIB)
+
+find_path(MPG123_INCLUDE mpg123.h REQUIRED)
+find_library(MPG123_LIB mpg123 REQUIRED)
+find_library(SYN123_LIB syn123 REQUIRED)
+find_library(OUT123_LIB out123 REQUIRED)
+add_library(deps_mpg123 INTERFACE)
+target_include_directories(deps_mpg123 INTERFACE ${MPG123_INCLUDE})
+target_link_libraries(deps_mpg123 INTERFACE ${OUT123_LIB} ${SYN123_LIB} ${MPG123_LIB} shlwapi winmm)
