@@ -9,7 +9,7 @@ DIST    := $(BUILD)/dist
 PYTEST  := /usr/bin/python3 -m pytest
 
 .PRECIOUS: $(BUILD)/%/CMakeCache.txt
-.PHONY: all bootstrap build build-x64 dist run run-mini test unit e2e bench clean
+.PHONY: all bootstrap build build-x64 dist run run-mini test unit tools-test e2e bench clean
 
 all: build
 
@@ -38,10 +38,13 @@ run-mini: dist
 unit: build
 	scripts/wine-session ctest --test-dir $(X64) --output-on-failure
 
+tools-test: bootstrap
+	$(PYTEST) tests/tools -q
+
 e2e: dist
 	$(PYTEST) tests/e2e -v
 
-test: unit e2e
+test: unit tools-test e2e
 
 bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)

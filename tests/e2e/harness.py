@@ -1,0 +1,351 @@
+"""Drives the real programs under Wine and Xvfb, as a user would.
+
+Everything started here is stopped by the PID it was started with, never by
+name, so that nothing else on the machine is disturbed.
+"""
+import math
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import wave
+from dataclasses import dataclass
+from pathlib import Path
+
+import numpy
+
+TOP = Path(__file__).resolve().parents[2]
+BUILD = TOP / "build"
+X64 = BUILD / "x86_64-w64-mingw32"
+DIST = BUILD / "dist"
+WINPROBE = X64 / "tests" / "e2e" / "programs" / "winprobe.exe"
+PLAYER_WINDOW_CLASS = "DeckplayerWindow"
+
+
+def wait_until(predicate, timeout, interval=0.05, what="condition"):
+    """Polls until predicate() is truthy; returns its value or raises."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+def stop_process(process, timeout=5.0, first_signal=signal.SIGTERM):
+    """Stops one process we started, by its PID."""
+    if process.poll() is not None:
+        return process.returncode
+    process.send_signal(first_signal)
+    try:
+        return process.wait(timeout)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        return process.wait(timeout)
+
+
+class Xvfb:
+    """An X display of our own; Xvfb picks a free number and tells it through a pipe."""
+
+    def __init__(self, width=1280, height=1024):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+             "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            stop_process(self.process)
+            raise RuntimeError("Xvfb did not start")
+        self.display = f":{number}"
+
+    def stop(self):
+        stop_process(self.process)
+
+
+class PulseServer:
+    """A PulseAudio server of our own with a null sink; its monitor is what Wine played."""
+
+    SINK = "deck"
+
+    def __init__(self, root):
+        self.root = Path(root).resolve()
+        runtime = self.root / "runtime"
+        for d in (runtime, self.root / "state", self.root / "xdg"):
+            d.mkdir(parents=True, exist_ok=True)
+        self.env = {
+            "PULSE_RUNTIME_PATH": str(runtime),
+            "PULSE_STATE_PATH": str(self.root / "state"),
+            "XDG_RUNTIME_DIR": str(self.root / "xdg"),
+            "PULSE_SERVER": f"unix:{runtime}/native",
+        }
+        env = dict(os.environ, **self.env)
+        # norewinds: without it the start of every stream is missing from the monitor.
+        self.process = subprocess.Popen(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit",
+             "--use-pid-file=no", "--log-target=stderr",
+             "--load=module-native-protocol-unix",
+             f"--load=module-null-sink sink_name={self.SINK} rate=44100 norewinds=1"],
+            env=env, stdout=subprocess.DEVNULL, stderr=open(self.root / "pulse.log", "wb"))
+        wait_until(self._ready, 15, 0.1, "PulseAudio")
+        subprocess.run(["pactl", "set-default-sink", self.SINK], env=env, check=True)
+
+    def _ready(self):
+        if self.process.poll() is not None:
+            raise RuntimeError("PulseAudio exited; see " + str(self.root / "pulse.log"))
+        env = dict(os.environ, **self.env)
+        return subprocess.run(["pactl", "info"], env=env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
+
+    def record(self, path):
+        """Starts recording the sink's monitor to a WAV file; stop() the result."""
+        return Recording(self, Path(path))
+
+    def stop(self):
+        stop_process(self.process)
+
+
+class Recording:
+    def __init__(self, pulse, path):
+        self.path = path
+        env = dict(os.environ, **pulse.env)
+        self.process = subprocess.Popen(
+            ["parec", "-d", f"{pulse.SINK}.monitor", "--file-format=wav", "--rate=44100",
+             "--channels=2", "--format=s16le", "--latency-msec=20", str(path)],
+            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.started = time.monotonic()
+
+    def stop(self):
+        # parec writes the WAV header's sizes when it is interrupted.
+        stop_process(self.process, first_signal=signal.SIGINT)
+        return Sound.load(self.path)
+
+
+@dataclass
+class Sound:
+    """A mono view of a recording, with the measures the tests compare."""
+    samples: numpy.ndarray  # float, full scale 1.0
+    rate: int
+
+    @staticmethod
+    def load(path):
+        with wave.open(str(path), "rb") as f:
+            rate, channels = f.getframerate(), f.getnchannels()
+            data = numpy.frombuffer(f.readframes(f.getnframes()), dtype="<i2")
+        data = data.reshape(-1, channels).astype(numpy.float64).mean(axis=1) / 32768.0
+        return Sound(data, rate)
+
+    def seconds(self):
+        return len(self.samples) / self.rate
+
+    def window(self, start, end):
+        return Sound(self.samples[int(start * self.rate):int(end * self.rate)], self.rate)
+
+    def level_db(self):
+        """RMS level in dB below full scale; -inf for silence."""
+        if len(self.samples) == 0:
+            return -math.inf
+        rms = math.sqrt(float(numpy.mean(self.samples ** 2)))
+        return 20 * math.log10(rms) if rms > 0 else -math.inf
+
+    def frequency(self):
+        """The main frequency, from the FFT peak refined by a parabola."""
+        x = self.samples * numpy.hanning(len(self.samples))
+        spectrum = numpy.abs(numpy.fft.rfft(x))
+        spectrum[0] = 0
+        k = int(numpy.argmax(spectrum))
+        if 0 < k < len(spectrum) - 1:
+            a, b, c = numpy.log(spectrum[k - 1:k + 2] + 1e-12)
+            k += 0.5 * (a - c) / (a - 2 * b + c)
+        return k * self.rate / len(self.samples)
+
+    def sounding(self, threshold_db=-40, block=0.05):
+        """(start, end) in seconds of the span whose blocks are louder than the threshold."""
+        n = int(block * self.rate)
+        loud = [i for i in range(0, len(self.samples) - n, n)
+                if Sound(self.samples[i:i + n], self.rate).level_db() > threshold_db]
+        if not loud:
+            return None
+        return loud[0] / self.rate, (loud[-1] + n) / self.rate
+
+
+class Wine:
+    """The project's Wine prefix with a warm wineserver, on a given display."""
+
+    def __init__(self, display, extra_env=None):
+        env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
+        env.pop("LANGUAGE", None)
+        env.update({
+            "DISPLAY": display,
+            "WINEPREFIX": os.environ.get("WINEPREFIX", str(BUILD / "wineprefix")),
+            "WINEDEBUG": "-all",
+            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            # Code page 1251 for the programs' ANSI texts and file names.
+            "LANG": "ru_RU.UTF-8",
+        })
+        env.update(extra_env or {})
+        self.env = env
+        self.wine64 = shutil.which("wine64") or "/usr/lib/wine/wine64"
+        server = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
+        subprocess.run([str(TOP / "scripts" / "wine-prefix")], env=env, check=True)
+        self.server = subprocess.Popen([server, "-f", "-p"], env=env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Wine's own services must not inherit a test's pipes.
+        subprocess.run([self.wine64, "wineboot"], env=env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+
+    def run(self, program, *args, cwd=None, timeout=60):
+        """Runs a console program to its end; returns (exit code, stdout bytes)."""
+        done = subprocess.run([self.wine64, str(program), *map(str, args)], cwd=cwd,
+                              env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
+                              timeout=timeout)
+        return done.returncode, done.stdout
+
+    def start(self, program, cwd, log):
+        return subprocess.Popen([self.wine64, str(program)], cwd=cwd, env=self.env,
+                                stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+
+    def windows(self):
+        """The visible top-level Windows windows, as TopWindow records."""
+        code, out = self.run(WINPROBE)
+        return [TopWindow.parse(line) for line in out.decode("ascii").splitlines() if line]
+
+    def stop(self):
+        stop_process(self.server)
+
+
+@dataclass
+class TopWindow:
+    class_name: str
+    outer: tuple   # left, top, right, bottom in screen coordinates
+    client: tuple  # left, top, width, height in screen coordinates
+    title: str
+
+    @staticmethod
+    def parse(line):
+        class_name, outer, client, title = (line.split("\t") + [""])[:4]
+        return TopWindow(class_name, tuple(map(int, outer.split())),
+                         tuple(map(int, client.split())),
+                         bytes.fromhex(title).decode("cp1251"))
+
+
+class App:
+    """One running program and its main window."""
+
+    def __init__(self, wine, program, cwd, artifacts, window_class=PLAYER_WINDOW_CLASS):
+        self.wine = wine
+        self.artifacts = Path(artifacts)
+        self.artifacts.mkdir(parents=True, exist_ok=True)
+        self.log = open(self.artifacts / f"{Path(program).stem}.log", "ab")
+        self.process = wine.start(program, cwd, self.log)
+        self.window_class = window_class
+        self.top = wait_until(self._find_window, 30, 0.2, f"a {window_class} window")
+        self.xid = wait_until(self._find_xid, 10, 0.1, "its X window")
+
+    def _find_window(self):
+        if self.process.poll() is not None:
+            raise RuntimeError(f"program exited with {self.process.returncode}")
+        found = [w for w in self.wine.windows() if w.class_name == self.window_class]
+        return found[0] if found else None
+
+    def _find_xid(self):
+        out = self._xdotool("search", "--onlyvisible", "--pid", str(self.process.pid),
+                            check=False)
+        ids = out.split()
+        return ids[0] if ids else None
+
+    def refresh(self):
+        """Reads the window's rectangles again (after a resize)."""
+        self.top = wait_until(self._find_window, 10, 0.1, "the window")
+        return self.top
+
+    def _xdotool(self, *args, check=True):
+        done = subprocess.run(["xdotool", *args], env=self.wine.env, capture_output=True,
+                              check=check)
+        return done.stdout.decode("utf-8", "replace").strip()
+
+    # What the user sees.
+    def client_size(self):
+        return self.refresh().client[2:]
+
+    def title(self):
+        """The title as X shows it (UTF-8 from Wine)."""
+        return self._xdotool("getwindowname", self.xid)
+
+    def screenshot(self, name):
+        """The client area as a PNG under the artifacts folder; returns its path."""
+        left, top, width, height = self.refresh().client
+        path = self.artifacts / f"{name}.png"
+        subprocess.run(["import", "-display", self.wine.env["DISPLAY"], "-window", "root",
+                        "-crop", f"{width}x{height}+{left}+{top}", "+repage", str(path)],
+                       check=True)
+        return path
+
+    # What the user does, at client coordinates.
+    def _screen(self, x, y):
+        left, top = self.top.client[:2]
+        return str(left + x), str(top + y)
+
+    def move(self, x, y):
+        self._xdotool("mousemove", "--sync", *self._screen(x, y))
+
+    def click(self, x, y, button=1, repeat=1):
+        self.move(x, y)
+        self._xdotool("click", "--repeat", str(repeat), "--delay", "80", str(button))
+
+    def drag(self, start, end, steps=10):
+        self.move(*start)
+        self._xdotool("mousedown", "1")
+        for i in range(1, steps + 1):
+            self.move(start[0] + (end[0] - start[0]) * i // steps,
+                      start[1] + (end[1] - start[1]) * i // steps)
+            time.sleep(0.02)
+        self._xdotool("mouseup", "1")
+
+    def key(self, *keys):
+        self._xdotool("key", "--clearmodifiers", *keys)
+
+    def type_text(self, text):
+        self._xdotool("type", "--delay", "20", text)
+
+    def click_close_box(self):
+        """The close box is the right-most square of the caption that Wine draws."""
+        outer_left, outer_top, outer_right, _ = self.top.outer
+        left, top = self.top.client[:2]
+        border = left - outer_left
+        caption = top - outer_top - border
+        x = outer_right - border - caption // 2 - 1
+        y = outer_top + border + caption // 2
+        self._xdotool("mousemove", "--sync", str(x), str(y))
+        self._xdotool("click", "1")
+
+    def wait_exit(self, timeout=15):
+        return self.process.wait(timeout)
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def stop(self):
+        code = stop_process(self.process)
+        self.log.close()
+        return code
+
+
+def image_rgb(png_path):
+    """A PNG as a height x width x 3 uint8 array (through ImageMagick)."""
+    info = subprocess.run(["identify", "-format", "%w %h", str(png_path)],
+                          capture_output=True, check=True).stdout.split()
+    width, height = int(info[0]), int(info[1])
+    raw = subprocess.run(["convert", str(png_path), "-depth", "8", "rgb:-"],
+                         capture_output=True, check=True).stdout
+    return numpy.frombuffer(raw, dtype=numpy.uint8).reshape(height, width, 3)
+
+
+def temporary_folder(prefix="deck-e2e-"):
+    return Path(tempfile.mkdtemp(prefix=prefix))
