@@ -1,0 +1,117 @@
+#include "deck_fixture.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include "../toolkit/pixels.h"
+#include "../toolkit/png_fixture.h"
+#include "toolkit/images.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/unique_handle.h"
+
+namespace {
+
+// The toolkit is started once for the whole executable, as a program does.
+class ToolkitEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { startToolkit(); }
+  void TearDown() override { releaseToolkit(); }
+};
+
+const auto* const kToolkit = ::testing::AddGlobalTestEnvironment(new ToolkitEnvironment);
+
+void FillFullNumbers(DeckProfile& p) {
+  p.folderGadget = 12, p.listGadget = 11, p.playingFlagGadget = 13;
+  p.seekCanvasImage = 19, p.seekScaleImage = 17, p.seekMarkerImage = 18, p.seekGadget = 19;
+  p.volumeCanvasImage = 15, p.volumeSlotImage = 16, p.volumeKnobImage = 14, p.volumeGadget = 15;
+  p.elapsedGadget = 20, p.totalGadget = 21;
+  p.canvasFill = Rgb(176, 176, 176);
+  p.headshellOverlay = true;
+}
+
+void FillMiniNumbers(DeckProfile& p) {
+  p.folderGadget = 10, p.listGadget = 9, p.playingFlagGadget = 11;
+  p.seekCanvasImage = 17, p.seekScaleImage = 15, p.seekMarkerImage = 16, p.seekGadget = 17;
+  p.volumeCanvasImage = 13, p.volumeSlotImage = 14, p.volumeKnobImage = 12, p.volumeGadget = 13;
+  p.elapsedGadget = 18, p.totalGadget = 19;
+  p.canvasFill = Rgb(11, 7, 6);
+  p.headshellOverlay = false;
+}
+
+}  // namespace
+
+void FillProfile(DeckProfile& profile, FakeState& state, Build build, TitleForm title) {
+  profile = WithFields(profile, state);
+  if (build == Build::Full) FillFullNumbers(profile);
+  else FillMiniNumbers(profile);
+  profile.titleForm = title;
+  profile.playSpeed = 1.5f;
+}
+
+TestDeck::TestDeck(Build build, TitleForm title) {
+  FillProfile(profile, state, build, title);
+  if (build == Build::Full) {
+    beneath[0] = {kFullSkinImage, &state.fullSkinX, -17, 435, 360};
+    above = {CanvasLayer{kSwitchImage, &state.powerSwitchX, 9, 21, 18},
+             CanvasLayer{kLampImage, &state.powerLampX, 7, 16, 16},
+             CanvasLayer{kGlowImage, &state.glowCanvasX, 279, 35, 35}};
+    profile.beneath = std::span<const CanvasLayer>(beneath.data(), 1);
+    profile.above = above;
+  } else {
+    beneath = {CanvasLayer{kPausedSkinImage, &state.pausedSkinX, -100, 435, 550},
+               CanvasLayer{kPlayingSkinImage, &state.playingSkinX, -100, 435, 550}};
+    profile.beneath = beneath;
+    profile.above = {};
+  }
+}
+
+HBITMAP PaintedImage(int image, int width, int height,
+                     const std::function<int(int, int)>& colourAt) {
+  HBITMAP bitmap = newImage(image, width, height, 32);
+  if (!bitmap) return nullptr;
+  std::vector<DWORD> bgr;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      int c = colourAt(x, y);
+      bgr.push_back(static_cast<DWORD>((c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16));
+    }
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  SetDIBits(screen, bitmap, 0, height, bgr.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return bitmap;
+}
+
+HBITMAP SolidImage(int image, int width, int height, int colour) {
+  return PaintedImage(image, width, height, [colour](int, int) { return colour; });
+}
+
+std::vector<int> ImagePixels(int image) { return readPixels(imageHandle(image)); }
+
+std::string TemporaryFolder(const std::string& name) {
+  char base[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, base);
+  std::string folder = std::string(base) + name + "-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder + "\\";
+}
+
+bool WritePng(const std::string& path, int width, int height,
+              const std::function<int(int, int)>& colourAt) {
+  PngPicture picture{width, height, PNG_COLOR_TYPE_RGB, 8, false, {}, {}};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      int c = colourAt(x, y);
+      picture.rows.insert(picture.rows.end(), {static_cast<unsigned char>(c & 0xFF),
+                                               static_cast<unsigned char>(c >> 8 & 0xFF),
+                                               static_cast<unsigned char>(c >> 16 & 0xFF)});
+    }
+  std::vector<unsigned char> bytes = encodePng(picture);
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file || bytes.empty()) return false;
+  DWORD written = 0;
+  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  return written == bytes.size();
+}

@@ -1,0 +1,189 @@
+#include "display/time_display.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "audio/audio.h"
+#include "audio/test_hooks.h"
+#include "deck_fixture.h"
+#include "toolkit/facilities.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/unique_handle.h"
+
+namespace {
+
+constexpr int kRate = 44100, kChannels = 2, kWavSeconds = 2;
+constexpr std::int64_t kWavBytes = std::int64_t{kRate} * kChannels * 2 * kWavSeconds;
+const int kMarker = Rgb(250, 20, 20), kKnob = Rgb(20, 250, 20);
+
+void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
+}
+
+// A quiet 440 Hz square wave as 16-bit stereo PCM.
+std::string WriteWav(const std::string& path) {
+  std::vector<char> out{'R', 'I', 'F', 'F'};
+  PutLittleEndian(out, static_cast<std::uint32_t>(36 + kWavBytes), 4);
+  for (char c : std::string("WAVEfmt ")) out.push_back(c);
+  PutLittleEndian(out, 16, 4), PutLittleEndian(out, 1, 2), PutLittleEndian(out, kChannels, 2);
+  PutLittleEndian(out, kRate, 4), PutLittleEndian(out, kRate * kChannels * 2, 4);
+  PutLittleEndian(out, kChannels * 2, 2), PutLittleEndian(out, 16, 2);
+  for (char c : std::string("data")) out.push_back(c);
+  PutLittleEndian(out, static_cast<std::uint32_t>(kWavBytes), 4);
+  for (std::int64_t frame = 0; frame < kWavBytes / 4; ++frame) {
+    std::uint32_t level = (frame / 50) % 2 ? 2000u : static_cast<std::uint16_t>(-2000);
+    PutLittleEndian(out, level, 2), PutLittleEndian(out, level, 2);
+  }
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  if (file) WriteFile(file.get(), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+  return path;
+}
+
+class TimeDisplay : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    AudioTestForceSilentOutput(true);
+    BASS_Init(kDefaultDevice, kRate, 0, nullptr, nullptr);
+    wavPath_ = WriteWav(TemporaryFolder("display-time") + "тон.wav");
+  }
+
+  void SetUp() override { Build(deck_); }
+  void TearDown() override {
+    BASS_StreamFree(deck_.state.stream);
+    releaseImages();
+  }
+
+  // Window 0 with the time gadgets of the profile, a list of three entries
+  // with the third selected, and pictures whose colours can be found again.
+  static void Build(TestDeck& deck) {
+    const DeckProfile& p = deck.profile;
+    newWindow(kMainWindow, 0, 0, 435, 550, kProgramTitle, kPlayerWindowFlags);
+    newImage(p.seekCanvasImage, 24, 120, 32);
+    SolidImage(p.seekScaleImage, 24, 120, Rgb(30, 30, 30));
+    SolidImage(p.seekMarkerImage, 22, 17, kMarker);
+    newImage(p.volumeCanvasImage, 60, 11, 32);
+    SolidImage(p.volumeSlotImage, 60, 11, Rgb(40, 40, 40));
+    SolidImage(p.volumeKnobImage, 13, 10, kKnob);
+    newPictureGadget(p.seekGadget, 400, 10, 24, 120, nullptr);
+    newPictureGadget(p.volumeGadget, 10, 300, 60, 11, nullptr);
+    newLabelGadget(p.elapsedGadget, 10, 500, 80, 20, "x");
+    newLabelGadget(p.totalGadget, 100, 500, 80, 20, "x");
+    newListGadget(p.listGadget, 10, 370, 200, 100);
+    for (const char* name : {"а.wav", "б.wav", "тон.wav"}) insertListItem(p.listGadget, -1, name);
+    setGadgetValue(p.listGadget, 2);
+  }
+
+  // A paused stream of the test tone: active, and standing still.
+  static void OpenPausedStream(TestDeck& deck) {
+    deck.state.stream = BASS_StreamCreateFile(false, wavPath_.c_str(), 0, 0, 0);
+    ASSERT_NE(deck.state.stream, 0u);
+    BASS_ChannelPlay(deck.state.stream, false);
+    BASS_ChannelPause(deck.state.stream);
+  }
+
+  static int MarkerRowShown(const TestDeck& deck) {
+    std::vector<int> pixels = ImagePixels(deck.profile.seekCanvasImage);
+    for (int y = 0; y < static_cast<int>(pixels.size()) / 24; ++y)
+      if (pixels[y * 24 + 10] == kMarker) return y;
+    return -1;
+  }
+
+  int KnobXShown() const {
+    std::vector<int> pixels = ImagePixels(deck_.profile.volumeCanvasImage);
+    for (int x = 0; x < 60 && pixels.size() >= 60 * 11; ++x)
+      if (pixels[5 * 60 + x] == kKnob) return x;
+    return -1;
+  }
+
+  std::string Title() const {
+    char text[256] = {};
+    GetWindowTextA(windowHandle(kMainWindow), text, sizeof text);
+    return text;
+  }
+
+  static std::string wavPath_;
+  TestDeck deck_{Build::Full};
+};
+
+std::string TimeDisplay::wavPath_;
+
+TEST_F(TimeDisplay, WithoutAStreamShowsNothingPlaying) {
+  deck_.state.stream = 0;
+  UpdateTimeDisplay(deck_.profile);
+  EXPECT_EQ(deck_.state.lengthBytes, -1);
+  EXPECT_LT(deck_.state.lengthSeconds, 0);
+  EXPECT_EQ(gadgetCaption(deck_.profile.elapsedGadget), "  00:00");
+  EXPECT_EQ(gadgetCaption(deck_.profile.totalGadget), "  0:00");
+  EXPECT_EQ(MarkerRowShown(deck_), 103);
+  EXPECT_EQ(Title(), kProgramTitle);
+}
+
+// Both builds' numbers; the mini title adds the entry's place in the list.
+TEST_F(TimeDisplay, PausedStreamShowsItsTimesAndName) {
+  TestDeck mini(Build::Mini, TitleForm::EntryNameAndCount);
+  const struct { TestDeck& deck; const char* title; } cases[] = {{deck_, "тон.wav"},
+                                                                 {mini, "тон.wav   3/3"}};
+  for (const auto& c : cases) {
+    Build(c.deck);
+    OpenPausedStream(c.deck);
+    UpdateTimeDisplay(c.deck.profile);
+    const FakeState& state = c.deck.state;
+    EXPECT_EQ(state.lengthBytes, kWavBytes);
+    EXPECT_EQ(state.lengthSeconds, kWavSeconds);
+    EXPECT_EQ(state.positionSeconds, 0);
+    EXPECT_EQ(gadgetCaption(c.deck.profile.elapsedGadget), "  0:00");
+    EXPECT_EQ(gadgetCaption(c.deck.profile.totalGadget), "  0:02");
+    EXPECT_EQ(MarkerRowShown(c.deck), 103);
+    EXPECT_EQ(Title(), c.title);
+    BASS_StreamFree(c.deck.state.stream);
+  }
+}
+
+// At the end of the track (position rounding to the length) the marker is at row 3.
+TEST_F(TimeDisplay, MarkerReachesRow3AtTheEnd) {
+  OpenPausedStream(deck_);
+  BASS_ChannelSetPosition(deck_.state.stream, kWavBytes - 4 * 400, kPositionBytes);
+  DWORD deadline = GetTickCount() + 3000;
+  do UpdateTimeDisplay(deck_.profile);
+  while (deck_.state.positionSeconds != kWavSeconds && GetTickCount() < deadline);
+  EXPECT_EQ(deck_.state.positionSeconds, kWavSeconds);
+  EXPECT_EQ(MarkerRowShown(deck_), 3);
+  EXPECT_EQ(gadgetCaption(deck_.profile.elapsedGadget), "  0:02");
+}
+
+TEST_F(TimeDisplay, KnobIsKeptInsideTheStrip) {
+  const struct { int field, shown; } cases[] = {{-4, 5}, {54, 48}, {30, 30}};
+  for (auto c : cases) {
+    deck_.state.volumeKnobX = c.field;
+    UpdateTimeDisplay(deck_.profile);
+    EXPECT_EQ(KnobXShown(), c.shown) << c.field;
+  }
+}
+
+FakeState timerState;
+DeckProfile TimerProfile() {
+  DeckProfile profile{};
+  FillProfile(profile, timerState, Build::Full, TitleForm::EntryName);
+  return profile;
+}
+const DeckProfile kTimerProfile = TimerProfile();
+
+// The callback runs inside the event fetch on the window's 55 ms timer.
+TEST_F(TimeDisplay, TimerCallbackUpdatesTheLabels) {
+  newLabelGadget(kTimerProfile.elapsedGadget, 10, 500, 80, 20, "x");
+  UINT_PTR timer = SetTimer(windowHandle(kMainWindow), 1, 55, TimeDisplayTimer<kTimerProfile>);
+  ASSERT_NE(timer, 0u);
+  DWORD deadline = GetTickCount() + 3000;
+  while (gadgetCaption(kTimerProfile.elapsedGadget) == "x" && GetTickCount() < deadline)
+    if (pollEvent() == kNoEvent) Sleep(1);
+  KillTimer(windowHandle(kMainWindow), 1);
+  EXPECT_EQ(gadgetCaption(kTimerProfile.elapsedGadget), "  00:00");
+  EXPECT_EQ(timerState.lengthBytes, -1);
+}
+
+}  // namespace
