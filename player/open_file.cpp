@@ -1,0 +1,38 @@
+#include "player/open_file.h"
+
+#include <string>
+
+#include "player/folder_scan.h"
+#include "player/start_track.h"
+#include "toolkit/files.h"
+#include "toolkit/gadgets.h"
+#include "toolkit/text.h"
+
+// Each candidate is selected and the list's own text compared, so the
+// selection runs down the list meanwhile. The whole list is searched; a name
+// that is not listed leaves no selection, whatever LB_SETCURSEL does with an
+// index beyond the end on this system.
+void SelectEntryNamed(const DeckProfile& profile, const std::string& name) {
+  const int entries = listItemCount(profile.listGadget);
+  for (*profile.searchIndex = 0; *profile.searchIndex < entries; ++*profile.searchIndex) {
+    setGadgetValue(profile.listGadget, *profile.searchIndex);
+    if (textEquals(gadgetCaption(profile.listGadget), name)) {
+      setGadgetValue(profile.listGadget, *profile.searchIndex);
+      return;
+    }
+  }
+  setGadgetValue(profile.listGadget, -1);
+}
+
+// GetOpenFileNameA yields the empty text on cancel; returning then keeps the
+// folder, the list, its selection and the playing track, and in the mini
+// build the folder that the playlist file remembers.
+void OpenChosenFile(const DeckProfile& profile) {
+  std::string chosen = askOpenFile("", "", "*.*|*.*", 0);
+  if (chosen.empty()) return;
+  *profile.folderPath = chosen;
+  ScanFolder(profile);
+  *profile.chosenFileName = filePart(*profile.folderPath);
+  SelectEntryNamed(profile, *profile.chosenFileName);
+  if (!profile.chosenFileName->empty()) StartTrack(profile);
+}

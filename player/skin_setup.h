@@ -1,0 +1,77 @@
+#pragma once
+// A program's skin set up from its tables: the pictures compiled into it
+// decoded under their image numbers, and its gadgets created in table order
+// with the deck's colours (grey text on the panel's near-black, links lit
+// on hover).
+#include <array>
+#include <span>
+
+#include "player/deck.h"
+#include "skin/embedded_picture.h"
+
+struct SkinPicture {
+  int image;
+  const EmbeddedPicture& picture;
+};
+
+// Decodes the pictures in the order given.
+void DecodeSkin(std::span<const SkinPicture> pictures);
+
+enum class GadgetKind {
+  Picture,
+  Label,        // a time label in the panel's colours
+  HiddenLabel,  // a 0 x 0 label that only holds a text
+  Link,
+  Panel,
+  EndPanel,
+  List,
+  Check,
+};
+
+struct GadgetSpec {
+  GadgetKind kind;
+  int number;
+  int x;
+  int y;
+  int width;
+  int height;
+  int image = -1;         // picture gadgets: the image shown at start, -1 for none
+  const char* text = "";  // labels, links, check boxes
+};
+
+constexpr int kPanelText = Rgb(93, 93, 93);
+constexpr int kPanelBack = Rgb(21, 21, 21);
+constexpr int kLinkHover = Rgb(181, 181, 181);
+
+void CreateGadgets(std::span<const GadgetSpec> table);
+
+// The gadgets of the panel below row 360 and the two hidden holders, which
+// both programs lay out alike under their own numbers.
+struct PanelGadgetNumbers {
+  int elapsedLabel;
+  int totalLabel;
+  int unitLabel;
+  int openLink;
+  int pauseLink;
+  int listPanel;
+  int trackList;
+  int folderText;
+  int playingFlag;
+};
+
+constexpr std::array<GadgetSpec, 10> PanelGadgets(const PanelGadgetNumbers& n) {
+  return {{
+      {GadgetKind::Label, n.elapsedLabel, 220, 371, 60, 14, -1, "00:00"},
+      {GadgetKind::Label, n.totalLabel, 280, 371, 33, 14, -1, "00:00"},
+      {GadgetKind::Label, n.unitLabel, 312, 371, 40, 14, -1, " минут"},
+      {GadgetKind::Link, n.openLink, 30, 371, 50, 14, -1, "Открыть"},
+      {GadgetKind::Link, n.pauseLink, 120, 371, 35, 14, -1, "Пауза"},
+      // The list is larger than its panel and set at (-2, -2) in it, so the
+      // panel clips its frame and scroll bars away: a plain dark area remains.
+      {GadgetKind::Panel, n.listPanel, 11, 400, 412, 136},
+      {GadgetKind::List, n.trackList, -2, -2, 436, 151},
+      {GadgetKind::HiddenLabel, n.folderText, 0, 0, 0, 0, -1, "Путь"},
+      {GadgetKind::EndPanel, 0, 0, 0, 0, 0},
+      {GadgetKind::Check, n.playingFlag, 0, 0, 0, 0, -1, ""},
+  }};
+}

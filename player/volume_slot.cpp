@@ -1,0 +1,31 @@
+#include "player/volume_slot.h"
+
+#include <windows.h>
+
+#include "audio/audio.h"
+#include "player/control_arithmetic.h"
+#include "toolkit/events.h"
+#include "toolkit/gadgets.h"
+
+namespace {
+
+// The low bit of the first GetAsyncKeyState answer may still report a press
+// made and released since the previous call; the second answer tells whether
+// the button is down now.
+bool LeftButtonDown() {
+  GetAsyncKeyState(VK_LBUTTON);
+  return GetAsyncKeyState(VK_LBUTTON) != 0;
+}
+
+}  // namespace
+
+// The cursor is read again: the pass's sample may be older than the button
+// state. Dragged past the slot's edge the volume stops following, because
+// the caller stops calling once the cursor leaves the slot.
+void FollowVolumeSlot(const DeckProfile& profile) {
+  if (!LeftButtonDown()) return;
+  *profile.mouseX = cursorX(kMainWindow);
+  *profile.volumeKnobX = KnobXAt(*profile.mouseX, gadgetLeft(profile.volumeGadget));
+  *profile.volume = VolumeAt(*profile.mouseX);
+  BASS_ChannelSetAttribute(*profile.stream, kVolumeAttribute, *profile.volume);
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The volume slot, followed while the left button is held over it.
+#include "player/deck.h"
+
+// Sets volume and volumeKnobX from the cursor when the left button is down
+// and applies the volume to the current stream. Call while the cursor is
+// inside the slot.
+void FollowVolumeSlot(const DeckProfile& profile);

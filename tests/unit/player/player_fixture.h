@@ -1,0 +1,90 @@
+#pragma once
+// A real toolkit window with the gadgets the player layer works on, a small
+// state record standing for a build's PlayerState, the audio library on its
+// silent output, and temporary folders of generated files.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "player/deck.h"
+
+struct FakeState {
+  AudioHandle stream = 0;
+  float volume = 1.0f;
+  float spinStep = 0.0f;
+  int panelOpen = 0;
+  std::string folderPath;
+  std::string chosenFileName;
+  int trackCount = 0;
+  int trackIndex = 0;
+  int searchIndex = 0;
+  int volumeKnobX = 0;
+  int mouseX = 0;
+  int positionSeconds = 0;
+  int lengthSeconds = 0;
+  std::int64_t lengthBytes = 0;
+  int seekClickY = 0;
+  int seekPercent = 0;
+  std::int64_t seekBytes = 0;
+};
+
+// The full build's numbers: list 11, folder label 12, flag 13, volume 15, fader 19.
+constexpr int kList = 11;
+constexpr int kFolderLabel = 12;
+constexpr int kPlayingFlag = 13;
+constexpr int kVolumeSlot = 15;
+constexpr int kFader = 19;
+constexpr int kVolumeSlotLeft = 323;
+constexpr int kFaderTop = 212;
+constexpr float kPlaySpeed = 1.5f;
+
+DeckProfile MakeProfile(FakeState& state, bool selectsTrackIndex);
+
+// A folder under the system's temporary folder, removed with what it holds.
+class TempFolder {
+ public:
+  explicit TempFolder(const std::string& name);
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // The folder with its final separator.
+  const std::string& path() const { return path_; }
+  void addFile(const std::string& name, const std::vector<std::uint8_t>& bytes = {});
+  void addFolder(const std::string& name);
+
+ private:
+  std::string path_;
+  std::vector<std::string> files_;
+  std::vector<std::string> folders_;
+};
+
+// 16-bit mono PCM at 44100 Hz: a quiet tone of the given length.
+std::vector<std::uint8_t> WavBytes(double seconds, int extraFrames = 0);
+std::vector<std::uint8_t> GarbageBytes();
+
+std::vector<std::string> ListEntries();
+void FillList(const std::vector<std::string>& entries);
+
+// Polls until the stream's activity is `wanted` or the deadline passes.
+bool WaitForActivity(AudioHandle stream, std::uint32_t wanted, int milliseconds);
+
+class PlayerTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Owned by the test, so it outlives TearDown, which frees the stream that
+  // may still hold one of its files open.
+  TempFolder& NewFolder(const std::string& name);
+
+  FakeState state;
+  DeckProfile full{};
+  DeckProfile mini{};
+
+ private:
+  std::vector<std::unique_ptr<TempFolder>> folders_;
+};
