@@ -214,10 +214,26 @@ class Wine:
     def windows(self):
         """The visible top-level Windows windows, as TopWindow records."""
         code, out = self.run(WINPROBE)
-        return [TopWindow.parse(line) for line in out.decode("ascii").splitlines() if line]
+        return parse_probe(out)
 
     def stop(self):
         stop_process(self.server)
+
+
+def _text(hex_text):
+    return bytes.fromhex(hex_text).decode("cp1251")
+
+
+@dataclass
+class Control:
+    """A child window (gadget) as the probe saw it."""
+    class_name: str
+    id: int
+    visible: bool
+    rect: tuple  # x, y, width, height in the top window's client area
+    text: str
+    selected: int = -1  # list boxes: the selected index
+    items: tuple = ()   # list boxes: the entries
 
 
 @dataclass
@@ -226,13 +242,31 @@ class TopWindow:
     outer: tuple   # left, top, right, bottom in screen coordinates
     client: tuple  # left, top, width, height in screen coordinates
     title: str
+    controls: list
 
-    @staticmethod
-    def parse(line):
-        class_name, outer, client, title = (line.split("\t") + [""])[:4]
-        return TopWindow(class_name, tuple(map(int, outer.split())),
-                         tuple(map(int, client.split())),
-                         bytes.fromhex(title).decode("cp1251"))
+    def control(self, number):
+        """The gadget with that number (its control identifier)."""
+        found = [c for c in self.controls if c.id == number]
+        return found[0] if found else None
+
+
+def parse_probe(out):
+    windows = []
+    for line in out.decode("ascii").splitlines():
+        fields = line.split("\t")
+        if fields[0] == "window":
+            _, class_name, outer, client, title = (fields + [""])[:5]
+            windows.append(TopWindow(class_name, tuple(map(int, outer.split())),
+                                     tuple(map(int, client.split())), _text(title), []))
+        elif fields[0] == "child" and windows:
+            _, class_name, number, visible, rect, text = fields[:6]
+            control = Control(class_name, int(number), visible == "1",
+                              tuple(map(int, rect.split())), _text(text))
+            if len(fields) > 6:
+                control.selected = int(fields[6])
+                control.items = tuple(_text(item) for item in fields[7:])
+            windows[-1].controls.append(control)
+    return windows
 
 
 class App:
@@ -271,6 +305,10 @@ class App:
         return done.stdout.decode("utf-8", "replace").strip()
 
     # What the user sees.
+    def control(self, number):
+        """The gadget with that number, read afresh."""
+        return self.refresh().control(number)
+
     def client_size(self):
         return self.refresh().client[2:]
 
@@ -296,7 +334,10 @@ class App:
         self._xdotool("mousemove", "--sync", *self._screen(x, y))
 
     def click(self, x, y, button=1, repeat=1):
+        # Let the program's passes see the cursor there first: some controls
+        # move their gadget under the cursor only while it hovers.
         self.move(x, y)
+        time.sleep(0.15)
         self._xdotool("click", "--repeat", str(repeat), "--delay", "80", str(button))
 
     def drag(self, start, end, steps=10):
@@ -313,6 +354,24 @@ class App:
 
     def type_text(self, text):
         self._xdotool("type", "--delay", "20", text)
+
+    def answer_open_dialog(self, path, timeout=20):
+        """Types a path into the open-file requester ("Открыть") and confirms it."""
+        wait_until(lambda: any(w.title == "Открыть" and w.class_name == "#32770"
+                               for w in self.wine.windows()), timeout, 0.2, "the requester")
+        xid = self._xdotool("search", "--sync", "--onlyvisible", "--name", "^Открыть$").split()[0]
+        self._xdotool("windowfocus", "--sync", xid)
+        time.sleep(0.3)
+        self.type_text(path)
+        self.key("Return")
+
+    def cancel_open_dialog(self, timeout=20):
+        wait_until(lambda: any(w.title == "Открыть" and w.class_name == "#32770"
+                               for w in self.wine.windows()), timeout, 0.2, "the requester")
+        xid = self._xdotool("search", "--sync", "--onlyvisible", "--name", "^Открыть$").split()[0]
+        self._xdotool("windowfocus", "--sync", xid)
+        time.sleep(0.3)
+        self.key("Escape")
 
     def click_close_box(self):
         """The close box is the right-most square of the caption that Wine draws."""
@@ -349,3 +408,29 @@ def image_rgb(png_path):
 
 def temporary_folder(prefix="deck-e2e-"):
     return Path(tempfile.mkdtemp(prefix=prefix))
+
+
+def write_tone_wav(path, frequency, seconds, rate=44100, channels=2, amplitude=0.5):
+    """A sine tone as 16-bit PCM: a track whose sound tells which one plays."""
+    t = numpy.arange(int(seconds * rate)) / rate
+    tone = (amplitude * 32767 * numpy.sin(2 * math.pi * frequency * t)).astype("<i2")
+    with wave.open(str(path), "wb") as f:
+        f.setnchannels(channels)
+        f.setsampwidth(2)
+        f.setframerate(rate)
+        f.writeframes(numpy.repeat(tone, channels).tobytes())
+    return Path(path)
+
+
+def write_tone_mp3(path, frequency, seconds):
+    path = Path(path)
+    source = path.with_suffix(".source.wav")
+    write_tone_wav(source, frequency, seconds)
+    subprocess.run(["lame", "--silent", "-b", "192", str(source), str(path)], check=True)
+    source.unlink()
+    return path
+
+
+def windows_path(path):
+    """The path as a Windows program under Wine names it (drive Z: is /)."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")

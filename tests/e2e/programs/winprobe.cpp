@@ -1,33 +1,77 @@
-// Lists the visible top-level windows, one line each, so the e2e tests can
-// learn exact client rectangles in screen coordinates (the X root window's
-// coordinates under Wine's unmanaged mode) instead of guessing frame sizes:
-//   class <TAB> window left top right bottom <TAB> client left top width height <TAB> title as hex bytes
+// Lists the visible top-level windows and their child controls, so the e2e
+// tests read exact client rectangles in screen coordinates (the X root
+// window's under Wine's unmanaged mode), the gadgets' texts and the track
+// list, instead of guessing from pixels. Texts are printed as hex bytes.
+//   window <TAB> class <TAB> outer l t r b <TAB> client l t w h <TAB> title
+//   child  <TAB> class <TAB> id <TAB> visible <TAB> x y w h (in the window's client area) <TAB> text [<TAB> selected <TAB> item...]
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
-void PrintHex(const char* text) {
-  for (const char* p = text; *p; ++p) std::printf("%02x", static_cast<unsigned char>(*p));
+std::string Hex(const std::string& text) {
+  std::string out;
+  char digits[3];
+  for (unsigned char c : text) {
+    std::snprintf(digits, sizeof digits, "%02x", c);
+    out += digits;
+  }
+  return out;
+}
+
+std::string TextOf(HWND window) {
+  char text[1024] = "";
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 1000, nullptr);
+  return text;
+}
+
+// Entries are read as UTF-16: Wine hands a list box's texts to another
+// process that way whatever the caller's character set.
+void PrintListItems(HWND list) {
+  LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  std::printf("\t%ld", static_cast<long>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t item[1024] = L"";
+    char narrow[2048] = "";
+    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 1024) {
+      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+    }
+    WideCharToMultiByte(CP_ACP, 0, item, -1, narrow, sizeof narrow, nullptr, nullptr);
+    std::printf("\t%s", Hex(narrow).c_str());
+  }
+}
+
+BOOL CALLBACK PrintChild(HWND child, LPARAM topLevel) {
+  char className[256] = "";
+  GetClassNameA(child, className, sizeof className);
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, reinterpret_cast<HWND>(topLevel), reinterpret_cast<POINT*>(&r), 2);
+  std::printf("child\t%s\t%d\t%d\t%ld %ld %ld %ld\t%s", className, GetDlgCtrlID(child),
+              IsWindowVisible(child) ? 1 : 0, r.left, r.top, r.right - r.left, r.bottom - r.top,
+              Hex(TextOf(child)).c_str());
+  if (lstrcmpiA(className, "ListBox") == 0) PrintListItems(child);
+  std::printf("\n");
+  return TRUE;
 }
 
 BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   if (!IsWindowVisible(window)) return TRUE;
   char className[256] = "";
-  char title[512] = "";
   GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, title, sizeof title);
   RECT outer{};
   RECT client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
-  std::printf("%s\t%ld %ld %ld %ld\t%ld %ld %ld %ld\t", className, outer.left, outer.top,
-              outer.right, outer.bottom, origin.x, origin.y, client.right, client.bottom);
-  PrintHex(title);
-  std::printf("\n");
+  std::printf("window\t%s\t%ld %ld %ld %ld\t%ld %ld %ld %ld\t%s\n", className, outer.left,
+              outer.top, outer.right, outer.bottom, origin.x, origin.y, client.right,
+              client.bottom, Hex(TextOf(window)).c_str());
+  EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
   return TRUE;
 }
 
