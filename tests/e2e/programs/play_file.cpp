@@ -1,8 +1,8 @@
 // Plays one file through the audio library's real output for the e2e test:
 //   play_file PATH VOLUME SECONDS
 // prints which output played ("device" or "silent") and the position reached.
-#include "audio.h"
-#include "test_hooks.h"
+#include "audio/audio.h"
+#include "audio/test_hooks.h"
 
 #include <windows.h>
 

@@ -1,0 +1,114 @@
+#include "audio/mixer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+// A playing stream: sleep until the output has room for the next block.
+// Only queued frames left: look again soon, to see the end being heard.
+// Nothing at all (kIdle): sleep until a play or seek request wakes the mixer.
+constexpr auto kMinWait = std::chrono::microseconds(1000);
+constexpr auto kDrainWait = std::chrono::microseconds(5000);
+constexpr auto kIdle = std::chrono::microseconds(-1);
+// The players set the volume right after the play request; waiting this long
+// after being woken lets that volume apply to the first block already,
+// instead of the first blocks going out at the previous volume.
+constexpr auto kSettleWait = std::chrono::microseconds(2000);
+
+std::int16_t ToPcm16(float sample) {
+  const float scaled = std::round(sample * 32767.0f);
+  return static_cast<std::int16_t>(std::clamp(scaled, -32768.0f, 32767.0f));
+}
+
+}  // namespace
+
+Mixer::Mixer(std::unique_ptr<Output> output, StreamTable& streams)
+    : output_(std::move(output)), streams_(streams) {
+  mix_.resize(2 * output_->blockFrames());
+  pcm_.resize(2 * output_->blockFrames());
+}
+
+Mixer::~Mixer() {
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+  }
+  wakeUp_.notify_one();
+  if (thread_.joinable()) thread_.join();
+}
+
+bool Mixer::start() {
+  try {
+    thread_ = std::thread(&Mixer::run, this);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+void Mixer::wake() {
+  {
+    std::lock_guard lock(mutex_);
+    woken_ = true;
+  }
+  wakeUp_.notify_one();
+}
+
+void Mixer::run() {
+  for (;;) {
+    {
+      std::lock_guard lock(mutex_);
+      if (stop_) break;
+    }
+    const bool active = serviceStreams();
+    if (active && output_->canWrite()) {
+      mixBlock();
+      continue;
+    }
+    idle(waitFor(active));
+  }
+  snapshot_.clear();
+}
+
+// Streams freed since the last pass drop out of the snapshot here, and the
+// last reference, released on this thread, closes their decoders.
+bool Mixer::serviceStreams() {
+  streams_.snapshot(snapshot_);
+  const std::int64_t played = output_->playedFrames();
+  bool active = false;
+  for (const auto& stream : snapshot_) {
+    stream->service(played, written_);
+    active = stream->wantsAudio() || active;
+  }
+  return active;
+}
+
+void Mixer::mixBlock() {
+  std::fill(mix_.begin(), mix_.end(), 0.0f);
+  for (const auto& stream : snapshot_) stream->mixInto(mix_.data(), output_->blockFrames(), written_);
+  std::transform(mix_.begin(), mix_.end(), pcm_.begin(), ToPcm16);
+  output_->write(pcm_.data());
+  written_ += static_cast<std::int64_t>(output_->blockFrames());
+}
+
+std::chrono::microseconds Mixer::waitFor(bool active) {
+  if (active) return std::max(output_->untilWritable(), kMinWait);
+  return output_->playedFrames() < written_ ? kDrainWait : kIdle;
+}
+
+// Before sleeping for good the snapshot is let go, so a stream freed while
+// the mixer sleeps ends at once on the program's thread.
+void Mixer::idle(std::chrono::microseconds wait) {
+  if (wait == kIdle) snapshot_.clear();
+  std::unique_lock lock(mutex_);
+  const auto wakes = [this] { return woken_ || stop_; };
+  if (wait == kIdle)
+    wakeUp_.wait(lock, wakes);
+  else
+    wakeUp_.wait_for(lock, wait, wakes);
+  if (!woken_) return;
+  woken_ = false;
+  wakeUp_.wait_for(lock, kSettleWait, [this] { return stop_; });
+}

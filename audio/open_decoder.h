@@ -1,0 +1,10 @@
+// Picks the decoder for a byte source by its content, not its name.
+#pragma once
+
+#include "audio/byte_reader.h"
+#include "audio/decoder.h"
+
+#include <memory>
+
+// Nothing for data no decoder plays (MIDI among them, for now).
+std::unique_ptr<Decoder> OpenDecoder(std::unique_ptr<ByteReader> reader);

@@ -1,0 +1,64 @@
+// One open stream: its decoder and its playback state. The program's thread
+// changes the state under a short lock that the mixer never holds while it
+// decodes; decoding, seeking and mixing happen on the mixer thread.
+#pragma once
+
+#include "audio/decoder.h"
+#include "audio/gain_ramp.h"
+#include "audio/position_map.h"
+#include "audio/stream_feed.h"
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+
+class Stream {
+ public:
+  Stream(std::unique_ptr<Decoder> decoder, std::uint32_t outputRate);
+
+  AudioFormat format() const { return format_; }
+  bool play(bool restart);
+  bool pause();
+  void setVolume(float volume);
+  bool setPosition(std::int64_t frame);
+  std::uint32_t activity() const;
+  std::int64_t positionFrames() const;
+  std::int64_t lengthFrames() const;
+
+  // Mixer thread: carries out a requested seek, then publishes the frame being
+  // heard and notices the end once its last frame has been played out.
+  void service(std::int64_t playedFrames, std::int64_t writtenFrames);
+  bool wantsAudio() const;
+  // Mixer thread: adds the next frames of the stream to a stereo block.
+  void mixInto(float* mix, std::size_t frames, std::int64_t outputStart);
+
+ private:
+  enum class State { Stopped, Playing, Paused };
+  using Clock = std::chrono::steady_clock;
+
+  void publish(std::int64_t heard, std::int64_t playedFrames);
+  void noteStartDelay(bool stampPending, Clock::time_point playAt);
+
+  mutable std::mutex mutex_;
+  State state_ = State::Stopped;
+  bool ended_ = false;
+  bool fadeIn_ = false;
+  bool fadeOut_ = false;
+  bool stampPending_ = false;
+  Clock::time_point playAt_;
+  std::int64_t seekTo_ = -1;
+  std::int64_t heard_ = 0;
+  std::int64_t length_;
+  float volume_ = 1.0f;
+
+  std::unique_ptr<Decoder> decoder_;
+  AudioFormat format_;
+  StreamFeed feed_;
+  GainRamp ramp_;
+  PositionMap positions_;
+  std::vector<float> block_;
+  bool drained_ = false;
+};
+
+// Microseconds from the latest play request to its first frame being mixed; -1 before.
+std::int64_t LastStartDelayMicros();

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Makes the bench's sound files, times the command-line mpg123 on the MP3
+# natively, then runs audio_bench under Wine with that time for the ratio.
+#   bench/audio_bench.sh [BUILD_DIR]
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$top/build/x86_64-w64-mingw32}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+sox -n -r 44100 -c 2 -b 16 "$work/minute.wav" synth 60 sine 440 sine 660 vol 0.4
+lame --quiet -b 192 "$work/minute.wav" "$work/minute.mp3"
+# An hour without a LAME header: its length has to be scanned.
+lame --quiet -b 192 -t "$work/minute.wav" "$work/plain.mp3"
+for i in $(seq 60); do cat "$work/plain.mp3"; done > "$work/hour.mp3"
+best=""
+for run in 1 2 3 4 5; do
+  start=$(date +%s%N)
+  mpg123 -q -s "$work/minute.mp3" > /dev/null
+  took=$(( $(date +%s%N) - start ))
+  if [ -z "$best" ] || [ "$took" -lt "$best" ]; then best=$took; fi
+done
+native=$(awk "BEGIN { printf \"%.6f\", $best / 1e9 }")
+# The path as Wine names it: drive Z: is /. (printf, not dash's echo, which
+# would read the backslashes as escapes.)
+win() { printf 'Z:%s\n' "$(printf '%s' "$1" | sed 's|/|\\|g')"; }
+"$top/scripts/wine-session" /usr/lib/wine/wine64 "$build/bench/audio_bench.exe" \
+  "$(win "$work/minute.wav")" "$(win "$work/minute.mp3")" "$(win "$work/hour.mp3")" "$native"
