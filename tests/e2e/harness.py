@@ -192,9 +192,9 @@ class Wine:
         env.update(extra_env or {})
         self.env = env
         self.wine64 = shutil.which("wine64") or "/usr/lib/wine/wine64"
-        server = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
+        self.server_program = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
         subprocess.run([str(TOP / "scripts" / "wine-prefix")], env=env, check=True)
-        self.server = subprocess.Popen([server, "-f", "-p"], env=env,
+        self.server = subprocess.Popen([self.server_program, "-f", "-p"], env=env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Wine's own services must not inherit a test's pipes.
         subprocess.run([self.wine64, "wineboot"], env=env, stdin=subprocess.DEVNULL,
@@ -217,7 +217,14 @@ class Wine:
         return parse_probe(out)
 
     def stop(self):
-        stop_process(self.server)
+        # The server ends the prefix's processes with it; a plain signal to
+        # the server would leave Wine's services behind as orphans.
+        subprocess.run([self.server_program, "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30)
+        try:
+            self.server.wait(15)
+        except subprocess.TimeoutExpired:
+            stop_process(self.server)
 
 
 def _text(hex_text):
