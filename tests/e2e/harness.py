@@ -241,6 +241,13 @@ class Control:
     text: str
     selected: int = -1  # list boxes: the selected index
     items: tuple = ()   # list boxes: the entries
+    item_height: int = 0
+    top_index: int = 0
+
+    def item_centre(self, index):
+        """Where entry `index` shows, in the top window's client area."""
+        x, y, width, _ = self.rect
+        return x + width // 2, y + 2 + (index - self.top_index) * self.item_height + self.item_height // 2
 
 
 @dataclass
@@ -270,7 +277,7 @@ def parse_probe(out):
             control = Control(class_name, int(number), visible == "1",
                               tuple(map(int, rect.split())), _text(text))
             if len(fields) > 6:
-                control.selected = int(fields[6])
+                control.selected, control.item_height, control.top_index = map(int, fields[6].split())
                 control.items = tuple(_text(item) for item in fields[7:])
             windows[-1].controls.append(control)
     return windows

@@ -81,20 +81,32 @@ def numpy_mask_outside(shape, boxes):
     return mask
 
 
-def test_power_lights_the_lamp_and_switching_off_closes_the_panel(player, artifacts):
+def test_power_lights_the_lamp_and_switching_off_stops_and_closes(player, tracks, pulse,
+                                                                   artifacts):
     x, y, w, h = deck.LAMP_BOX
     lamp = harness.image_rgb(harness.TOP / "skin" / "full" / "power_lamp_on.png")
+    harness.write_tone_wav(tracks / "long.wav", 550.0, 15)
     power_on_and_open_panel(player)
     shot = harness.image_rgb(player.screenshot("power-on"))
     assert (shot[y:y + h, x:x + w] == lamp).all()
+    open_file(player, tracks / "long.wav")
+    playing_title(player, ["long.wav"])
 
+    recording = pulse.record(artifacts / "power-off.wav")
+    time.sleep(0.8)
     player.click(*deck.POWER_SWITCH)
+    off_at = time.monotonic() - recording.started
     wait_until(lambda: player.client_size() == (435, 360), 10, 0.2, "the panel to close")
+    time.sleep(1.0)
+    sound = recording.stop()
     shot = harness.image_rgb(player.screenshot("power-off"))
     assert not (shot[y:y + h, x:x + w] == lamp).all()
+    assert sound.window(0.2, off_at - 0.1).level_db() > -30
+    assert sound.window(off_at + 0.4, sound.seconds()).level_db() < -50
+    assert player.title() == "Ровел mp3"
 
 
-def test_opening_a_file_plays_it_and_the_folder_plays_through(player, tracks, pulse, artifacts):
+def test_the_folder_plays_through_skipping_what_cannot_play(player, tracks, pulse, artifacts):
     power_on_and_open_panel(player)
     recording = pulse.record(artifacts / "capture.wav")
     open_file(player, tracks / "b.mp3")
@@ -105,15 +117,40 @@ def test_opening_a_file_plays_it_and_the_folder_plays_through(player, tracks, pu
     assert sorted(listed.items) == ["a.wav", "b.mp3", "broken.mp3", "c.wav"]
     assert listed.items[listed.selected] == "b.mp3"
     assert player.control(FOLDER_TEXT).text == harness.windows_path(tracks) + "\\"
-
-    # The entries after b.mp3 follow by themselves; broken.mp3 is skipped.
-    following = [n for n in listed.items[listed.selected + 1:] if n != "broken.mp3"]
-    heard = ["b.mp3"]
-    for name in following:
-        heard.append(playing_title(player, [name], timeout=8))
+    time.sleep(1.5)
     sound = recording.stop()
-    assert tone_of(sound.window(started + 0.8, started + 2.2)) == "b.mp3"
-    assert heard == ["b.mp3"] + following
+    assert tone_of(sound.window(started + 0.6, started + 1.4)) == "b.mp3"
+
+    # A double-click on the entry before broken.mp3 (or on it, when it comes
+    # first) plays from there on: broken.mp3 is skipped and the rest follow.
+    items = listed.items
+    start = max(items.index("broken.mp3") - 1, 0)
+    player.click(*listed.item_centre(start), repeat=2)
+    expected = [n for n in items[start:] if n != "broken.mp3"]
+    heard = [playing_title(player, [name], timeout=8) for name in expected]
+    assert heard == expected
+
+
+def test_previous_and_next_step_through_the_list(player, tracks, artifacts):
+    for name, hz in TONES.items():
+        if name.endswith(".wav"):
+            harness.write_tone_wav(tracks / name, hz, 20)
+    (tracks / "broken.mp3").unlink()
+    power_on_and_open_panel(player)
+    open_file(player, tracks / "a.wav")
+    playing_title(player, ["a.wav"])
+    items = player.control(LIST).items
+    index = items.index("a.wav")
+
+    # Step away and back, towards whichever neighbour a.wav has.
+    if index + 1 < len(items):
+        away, back, neighbour = deck.NEXT, deck.PREVIOUS, items[index + 1]
+    else:
+        away, back, neighbour = deck.PREVIOUS, deck.NEXT, items[index - 1]
+    player.click(*away)
+    assert playing_title(player, [neighbour]) == neighbour
+    player.click(*back)
+    assert playing_title(player, ["a.wav"]) == "a.wav"
 
 
 def test_pause_link_and_tonearm_lift_pause_and_resume(player, tracks, pulse, artifacts):
@@ -139,26 +176,6 @@ def test_pause_link_and_tonearm_lift_pause_and_resume(player, tracks, pulse, art
         sound = recording.stop()
         assert sound.window(paused_at + 0.4, resumed_at - 0.2).level_db() < -50
         assert abs(sound.window(resumed_at + 0.5, resumed_at + 1.1).frequency() - 550.0) < 11
-
-
-def test_previous_and_next_step_through_the_list(player, tracks, artifacts):
-    power_on_and_open_panel(player)
-    harness.write_tone_wav(tracks / "a.wav", 440.0, 20)
-    harness.write_tone_wav(tracks / "c.wav", 880.0, 20)
-    open_file(player, tracks / "a.wav")
-    playing_title(player, ["a.wav"])
-    items = player.control(LIST).items
-    index = items.index("a.wav")
-
-    player.click(*deck.NEXT)
-    if index + 1 < len(items):
-        expected = items[index + 1]
-        if expected == "broken.mp3":  # the automatic advance skips it at once
-            expected = items[index + 2] if index + 2 < len(items) else None
-        if expected:
-            assert playing_title(player, [expected]) == expected
-    player.click(*deck.PREVIOUS)
-    wait_until(lambda: player.control(LIST).selected >= 0, 5)
 
 
 def test_volume_drag_halves_the_level(player, tracks, pulse, artifacts):

@@ -3,7 +3,8 @@
 // window's under Wine's unmanaged mode), the gadgets' texts and the track
 // list, instead of guessing from pixels. Texts are printed as hex bytes.
 //   window <TAB> class <TAB> outer l t r b <TAB> client l t w h <TAB> title
-//   child  <TAB> class <TAB> id <TAB> visible <TAB> x y w h (in the window's client area) <TAB> text [<TAB> selected <TAB> item...]
+//   child  <TAB> class <TAB> id <TAB> visible <TAB> x y w h (in the window's client area) <TAB> text
+//          [<TAB> selected item-height top-index <TAB> item...]   (list boxes)
 #include <windows.h>
 
 #include <cstdio>
@@ -32,7 +33,9 @@ std::string TextOf(HWND window) {
 // process that way whatever the caller's character set.
 void PrintListItems(HWND list) {
   LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  std::printf("\t%ld", static_cast<long>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
+  std::printf("\t%ld %ld %ld", static_cast<long>(SendMessageW(list, LB_GETCURSEL, 0, 0)),
+              static_cast<long>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)),
+              static_cast<long>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)));
   for (LRESULT i = 0; i < count; ++i) {
     wchar_t item[1024] = L"";
     char narrow[2048] = "";
