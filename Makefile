@@ -48,6 +48,8 @@ test: unit tools-test e2e
 
 bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)
+	@echo "== first sound"
+	@/usr/bin/python3 bench/first_sound.py
 
 clean:
 	rm -rf $(BUILD)

@@ -352,6 +352,10 @@ class App:
         # move their gadget under the cursor only while it hovers.
         self.move(x, y)
         time.sleep(0.15)
+        self.press(button, repeat)
+
+    def press(self, button=1, repeat=1):
+        """Clicks where the cursor is; repeated clicks are 80 ms apart."""
         self._xdotool("click", "--repeat", str(repeat), "--delay", "80", str(button))
 
     def drag(self, start, end, steps=10):
