@@ -26,18 +26,11 @@ void SwitchPowerOn() {
   state.spinStep = kPoweredSpeed;
 }
 
-// The stream goes, the record stops and the panel closes; the pause and the
-// list stay as they are, so switching on again plays nothing.
+// The pause and the list stay as they are, so switching on again plays nothing.
 void SwitchPowerOff() {
-  BASS_StreamFree(state.stream);
   state.powerSwitchX = kPowerSwitchOffX;
   state.powerLampX = kHidden;
-  state.spinStep = kStandStill;
-  if (state.panelOpen == 1) {
-    state.panelOpen = 0;
-    SlidePanel(kProfile);
-  }
-  setGadgetValue(kPlayingFlag, 0);
+  PowerDown(kProfile);
 }
 
 void HandlePowerSwitch() {

@@ -31,19 +31,13 @@ void SwitchPowerOn() {
   Show(kPowerLampGadget, kPowerLampLit);
 }
 
-// The stream goes and the label stops where it is, keeping its last frame;
-// the pause, its pictures, the skins and the list stay as they are.
+// The label stops where it is and keeps its last frame; the pause, its
+// pictures, the skins and the list stay as they are.
 void SwitchPowerOff() {
-  BASS_StreamFree(state.stream);
   state.motorState = kMotorOff;
-  state.spinStep = kStandStill;
   Show(kPowerSwitchGadget, kPowerSwitchOff);
   setGadgetValue(kPowerLampGadget, 0);
-  if (state.panelOpen == 1) {
-    state.panelOpen = 0;
-    SlidePanel(kProfile);
-  }
-  setGadgetValue(kPlayingFlag, 0);
+  PowerDown(kProfile);
 }
 
 void HandlePowerSwitch() {

@@ -1,5 +1,6 @@
 #include "player/pass.h"
 
+#include "display/panel_slide.h"
 #include "player/start_track.h"
 #include "toolkit/toolkit.h"
 
@@ -32,4 +33,14 @@ bool PlayOnListDoubleClick(const DeckProfile& profile) {
   }
   StartTrack(profile);
   return true;
+}
+
+void PowerDown(const DeckProfile& profile) {
+  BASS_StreamFree(*profile.stream);
+  *profile.spinStep = 0.0f;
+  if (*profile.panelOpen == 1) {
+    *profile.panelOpen = 0;
+    SlidePanel(profile);
+  }
+  setGadgetValue(profile.playingFlagGadget, 0);
 }

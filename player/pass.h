@@ -13,6 +13,10 @@ bool CursorOver(const DeckProfile& profile, const HitRect& rect);
 bool StreamActive(const DeckProfile& profile);
 // Degrees per pass: the record's speed follows the rate of passes.
 void TurnRecord(const DeckProfile& profile);
+// Switching the power off, alike in both programs around their own
+// pictures: the stream goes, the record stops, an open panel slides shut and
+// no track counts as playing any more, so nothing advances.
+void PowerDown(const DeckProfile& profile);
 // A double-click message keeps the gadget of the latest gadget event, so a
 // double-click on the list (whose first click raised its event) plays the
 // entry. Whether the pass's event was that.

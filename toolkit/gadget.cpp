@@ -59,7 +59,10 @@ bool Gadget::takeNotification(int) { return false; }
 void Gadget::setValue(std::intptr_t) {}
 std::intptr_t Gadget::value() const { return 0; }
 
+// The display timer sets its labels 18 times a second, mostly to the text
+// they already show; repainting them each time would make them flicker.
 void Gadget::setCaption(const std::string& text) {
+  if (text == caption()) return;
   SetWindowTextA(control(), text.c_str());
   redraw();
 }

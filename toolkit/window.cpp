@@ -150,6 +150,13 @@ void placeWindow(int window, int x, int y, int clientWidth, int clientHeight) {
   SetWindowPos(handle, nullptr, x, y, size.cx, size.cy, SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
+// Setting the title it already has would redraw the caption for nothing,
+// 18 times a second while a track plays.
 void setWindowCaption(int window, const std::string& text) {
-  if (HWND handle = windowHandle(window)) SetWindowTextA(handle, text.c_str());
+  HWND handle = windowHandle(window);
+  if (!handle) return;
+  char current[512] = "";
+  const int length = GetWindowTextA(handle, current, sizeof current);
+  if (length < static_cast<int>(sizeof current) - 1 && text == current) return;
+  SetWindowTextA(handle, text.c_str());
 }
