@@ -32,6 +32,9 @@ class PictureGadget : public Gadget {
   bool takeNotification(int code) override { return code != STN_CLICKED; }
 
   void setValue(std::intptr_t value) override {
+    // Clearing a gadget that shows nothing changes nothing on screen; the mini
+    // player's loop clears the start/stop highlight on every pass.
+    if (!value && !image_) return;
     showImage(reinterpret_cast<HBITMAP>(value));
     if (image_)
       UpdateWindow(control());
