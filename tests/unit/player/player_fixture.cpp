@@ -30,24 +30,7 @@ void PutText(std::vector<std::uint8_t>& bytes, const char* text) {
 }  // namespace
 
 DeckProfile MakeProfile(FakeState& state, bool selectsTrackIndex) {
-  DeckProfile profile{};
-  profile.stream = &state.stream;
-  profile.volume = &state.volume;
-  profile.spinStep = &state.spinStep;
-  profile.panelOpen = &state.panelOpen;
-  profile.folderPath = &state.folderPath;
-  profile.chosenFileName = &state.chosenFileName;
-  profile.trackCount = &state.trackCount;
-  profile.trackIndex = &state.trackIndex;
-  profile.searchIndex = &state.searchIndex;
-  profile.volumeKnobX = &state.volumeKnobX;
-  profile.mouseX = &state.mouseX;
-  profile.positionSeconds = &state.positionSeconds;
-  profile.lengthSeconds = &state.lengthSeconds;
-  profile.lengthBytes = &state.lengthBytes;
-  profile.seekClickY = &state.seekClickY;
-  profile.seekPercent = &state.seekPercent;
-  profile.seekBytes = &state.seekBytes;
+  DeckProfile profile = WithFields(DeckProfile{}, state);
   profile.folderGadget = kFolderLabel;
   profile.listGadget = kList;
   profile.playingFlagGadget = kPlayingFlag;

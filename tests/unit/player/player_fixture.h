@@ -9,27 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "../fake_state.h"
 #include "player/deck.h"
-
-struct FakeState {
-  AudioHandle stream = 0;
-  float volume = 1.0f;
-  float spinStep = 0.0f;
-  int panelOpen = 0;
-  std::string folderPath;
-  std::string chosenFileName;
-  int trackCount = 0;
-  int trackIndex = 0;
-  int searchIndex = 0;
-  int volumeKnobX = 0;
-  int mouseX = 0;
-  int positionSeconds = 0;
-  int lengthSeconds = 0;
-  std::int64_t lengthBytes = 0;
-  int seekClickY = 0;
-  int seekPercent = 0;
-  std::int64_t seekBytes = 0;
-};
 
 // The full build's numbers: list 11, folder label 12, flag 13, volume 15, fader 19.
 constexpr int kList = 11;
