@@ -1,0 +1,14 @@
+# Cross build for Windows with MinGW-w64 (posix threads variant); the
+# toolchain file of each triplet sets CMAKE_SYSTEM_PROCESSOR and includes this.
+set(CMAKE_SYSTEM_NAME Windows)
+set(TRIPLET ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+
+set(CMAKE_C_COMPILER   ${TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER  ${TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TRIPLET} ${CMAKE_CURRENT_LIST_DIR}/../.deps/${TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
