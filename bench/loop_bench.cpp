@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/passes_per_second.h"
 #include "full/main_loop.h"
 #include "full/skin_table.h"
 #include "full/startup.h"
@@ -25,7 +26,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 // Plays the track the way "Открыть" would, without the requester.
 void PlayTrack(const DeckProfile& profile, const std::string& path) {
@@ -33,18 +33,6 @@ void PlayTrack(const DeckProfile& profile, const std::string& path) {
   ScanFolder(profile);
   SelectEntryNamed(profile, filePart(path));
   StartTrack(profile);
-}
-
-template <class Pass>
-double PassesPerSecond(Pass pass, double seconds) {
-  long passes = 0;
-  const auto start = Clock::now();
-  const auto end = start + std::chrono::duration<double>(seconds);
-  while (Clock::now() < end) {
-    pass();
-    ++passes;
-  }
-  return passes / std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 void MeasureFull(const std::string& track, double seconds) {

@@ -9,13 +9,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/passes_per_second.h"
 #include "display/gdiplus.h"
 #include "display/record_renderer.h"
 #include "toolkit/toolkit.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 struct Layout {
   const char* name;
@@ -51,18 +51,6 @@ void MakeImages(bool full, int side) {
     newImage(layer.image, layer.width, layer.height, 24);
 }
 
-template <class Pass>
-double PerSecond(Pass pass, double seconds) {
-  long passes = 0;
-  const auto start = Clock::now();
-  const auto end = start + std::chrono::duration<double>(seconds);
-  while (Clock::now() < end) {
-    pass();
-    ++passes;
-  }
-  return passes / std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 void Measure(const Layout& layout, bool full, const std::string& folder, double seconds) {
   MakeImages(full, layout.side);
   newWindow(kMainWindow, 0, 0, 435, 360, kProgramTitle, kPlayerWindowFlags);
@@ -76,10 +64,10 @@ void Measure(const Layout& layout, bool full, const std::string& folder, double 
     if (angle >= 360.0f) angle -= 360.0f;
     DrawRecord(profile, record, kCanvasImage, angle);
   };
-  const double frames = PerSecond(frame, seconds);
+  const double frames = PassesPerSecond(frame, seconds);
   const double bareFrames =
-      PerSecond([&] { DrawRecord(profile, nullptr, kCanvasImage, angle); }, seconds);
-  const double passes = PerSecond(
+      PassesPerSecond([&] { DrawRecord(profile, nullptr, kCanvasImage, angle); }, seconds);
+  const double passes = PassesPerSecond(
       [&] {
         pollEvent();
         frame();
