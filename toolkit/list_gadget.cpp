@@ -3,6 +3,8 @@
 // after the one that dispatched the mouse message.
 #include <windows.h>
 
+#include <cstring>
+
 #include "toolkit/event_queue.h"
 #include "toolkit/events.h"
 #include "toolkit/gadget_kind.h"
@@ -79,4 +81,43 @@ int listItemCount(int gadget) {
   HWND control = listControl(gadget);
   LRESULT count = control ? SendMessageA(control, LB_GETCOUNT, 0, 0) : 0;
   return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+// A list that repaints and moves its scroll bar for every entry makes a big
+// folder take seconds, so redraw stays off until the last entry is in, and
+// LB_INITSTORAGE reserves the whole item array and string room up front
+// instead of letting the control grow it a few entries at a time.
+void appendListItems(int gadget, const std::vector<std::string>& texts) {
+  HWND control = listControl(gadget);
+  if (!control || texts.empty()) return;
+  std::size_t bytes = 0;
+  for (const std::string& text : texts) bytes += text.size() + 1;
+  SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(control, LB_INITSTORAGE, texts.size(), static_cast<LPARAM>(bytes));
+  for (const std::string& text : texts)
+    SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(control, nullptr, TRUE);
+}
+
+// Entries are read, never selected, so nothing repaints. The ANSI
+// LB_GETTEXTLEN may report more than the text holds (it allows for
+// double-byte characters) but never less, so only an entry reported shorter
+// than `text` is passed over without fetching its text.
+int findListItem(int gadget, const std::string& text) {
+  HWND control = listControl(gadget);
+  if (!control) return -1;
+  const LRESULT count = SendMessageA(control, LB_GETCOUNT, 0, 0);
+  std::string entry;
+  for (LRESULT index = 0; index < count; ++index) {
+    const LRESULT length = SendMessageA(control, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || static_cast<std::size_t>(length) < text.size()) continue;
+    entry.resize(static_cast<std::size_t>(length) + 1);
+    const LRESULT copied =
+        SendMessageA(control, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
+    if (copied == static_cast<LRESULT>(text.size()) &&
+        std::memcmp(entry.data(), text.data(), text.size()) == 0)
+      return static_cast<int>(index);
+  }
+  return -1;
 }
