@@ -20,15 +20,18 @@ void SelectEntryNamed(const DeckProfile& profile, const std::string& name) {
   setGadgetValue(profile.listGadget, found);
 }
 
+void OpenPath(const DeckProfile& profile, const std::string& path) {
+  *profile.folderPath = path;
+  ScanFolder(profile);
+  *profile.chosenFileName = filePart(*profile.folderPath);
+  SelectEntryNamed(profile, *profile.chosenFileName);
+  if (!profile.chosenFileName->empty()) StartTrack(profile);
+}
+
 // GetOpenFileNameA yields the empty text on cancel; returning then keeps the
 // folder, the list, its selection and the playing track, and in the mini
 // build the folder that the playlist file remembers.
 void OpenChosenFile(const DeckProfile& profile) {
   std::string chosen = askOpenFile("", "", "*.*|*.*", 0);
-  if (chosen.empty()) return;
-  *profile.folderPath = chosen;
-  ScanFolder(profile);
-  *profile.chosenFileName = filePart(*profile.folderPath);
-  SelectEntryNamed(profile, *profile.chosenFileName);
-  if (!profile.chosenFileName->empty()) StartTrack(profile);
+  if (!chosen.empty()) OpenPath(profile, chosen);
 }

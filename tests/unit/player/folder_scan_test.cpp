@@ -111,7 +111,11 @@ std::vector<std::string> ListedTracks(const std::string& folder) {
 // list keeps the system's order (not sorted) across many entries.
 TEST_F(FolderScan, ManyEntriesKeepTheListingOrderAndTheLastCanBeWanted) {
   TempFolder& folder = NewFolder("deck-scan-many");
-  for (int i = 0; i < 400; ++i) folder.addFile("п" + std::to_string(i * 7919 % 1000) + ".mp3");
+  for (int i = 0; i < 400; ++i) {
+    std::string name = "п";
+    name += std::to_string(i * 7919 % 1000);
+    folder.addFile(name + ".mp3");
+  }
   state.folderPath = folder.path() + "x.mp3";
   const std::vector<std::string> listed = ListedTracks(folder.path());
   ASSERT_EQ(listed.size(), 400u);
