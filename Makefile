@@ -9,7 +9,7 @@ DIST    := $(BUILD)/dist
 PYTEST  := /usr/bin/python3 -m pytest
 
 .PRECIOUS: $(BUILD)/%/CMakeCache.txt
-.PHONY: all bootstrap build build-x64 dist run run-mini test unit tools-test e2e bench clean
+.PHONY: all bootstrap build build-x64 dist run run-mini test unit tools-test e2e soak bench clean
 
 all: build
 
@@ -45,6 +45,12 @@ e2e: dist
 	$(PYTEST) tests/e2e -v
 
 test: unit tools-test e2e
+
+# deckplayer going round a folder of every kind of track for SOAK_SECONDS
+# (an hour by default), printing how its objects and memory grow.
+SOAK_SECONDS ?= 3600
+soak: dist
+	/usr/bin/python3 tests/e2e/soak.py $(SOAK_SECONDS)
 
 bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)
