@@ -11,8 +11,8 @@ FUZZ_SECONDS ?= 600
 PYTEST  := /usr/bin/python3 -m pytest
 
 .PRECIOUS: $(BUILD)/%/CMakeCache.txt
-.PHONY: all bootstrap build build-x64 dist run run-mini test unit tools-test e2e bench clean \
-        fuzz-build fuzz fuzz-check soak-kill
+.PHONY: all bootstrap build build-x64 dist run run-mini test unit tools-test e2e soak bench clean \
+        fuzz-build fuzz fuzz-check soak-kill soak-player
 
 all: build
 
@@ -65,6 +65,14 @@ test: unit tools-test fuzz-check e2e
 # The mini killed 200 times while it saves its playlist (make test kills it 30 times).
 soak-kill: dist
 	DECK_KILLS=200 $(PYTEST) tests/e2e/test_kill_save.py -v
+
+# deckplayer going round a folder of every kind of track for SOAK_SECONDS
+# (an hour by default), printing how its objects and memory grow.
+SOAK_SECONDS ?= 3600
+soak-player: dist
+	/usr/bin/python3 tests/e2e/soak.py $(SOAK_SECONDS)
+
+soak: soak-player soak-kill
 
 bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)
