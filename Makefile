@@ -6,10 +6,11 @@ TRIPLETS := x86_64-w64-mingw32 i686-w64-mingw32
 JOBS    ?= $(shell nproc)
 X64     := $(BUILD)/x86_64-w64-mingw32
 DIST    := $(BUILD)/dist
+CLANG   := $(BUILD)/clang-x86_64
 PYTEST  := /usr/bin/python3 -m pytest
 
 .PRECIOUS: $(BUILD)/%/CMakeCache.txt
-.PHONY: all bootstrap build build-x64 dist run run-mini test unit tools-test e2e bench clean
+.PHONY: all bootstrap build build-x64 dist package clang-check run run-mini test unit tools-test e2e bench clean
 
 all: build
 
@@ -29,6 +30,18 @@ build: $(addprefix build-,$(TRIPLETS))
 dist: build-x64
 	@scripts/lay-out-dist $(X64) $(DIST)
 
+# The release zips of both triplets, written by CPack into build/package/.
+package: build
+	@for t in $(TRIPLETS); do cpack --config $(BUILD)/$$t/CPackConfig.cmake -B $(BUILD)/package || exit 1; done
+
+# The programs compiled by clang against the same MinGW-w64 headers and
+# libraries, warnings as errors: what a native Windows build may meet.
+$(CLANG)/CMakeCache.txt:
+	cmake -S . -B $(CLANG) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-clang-x86_64-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+
+clang-check: bootstrap $(CLANG)/CMakeCache.txt
+	cmake --build $(CLANG) -j $(JOBS) --target deckplayer deckplayer-mini
+
 run: dist
 	@scripts/run-program $(DIST) deckplayer.exe
 
@@ -41,10 +54,10 @@ unit: build
 tools-test: bootstrap
 	$(PYTEST) tests/tools -q
 
-e2e: dist
+e2e: dist package
 	$(PYTEST) tests/e2e -v
 
-test: unit tools-test e2e
+test: unit clang-check tools-test e2e
 
 bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)
