@@ -64,10 +64,10 @@ TEST(WavDecoder, DecodesEverySampleLayoutToFloat) {
     ASSERT_NE(decoder, nullptr);
     EXPECT_EQ(decoder->lengthFrames(), 1);
     EXPECT_EQ(decoder->format().rate, c.layout.rate);
-    float sample = 99.0f;
-    ASSERT_EQ(decoder->read(&sample, 4), 1u);
-    EXPECT_NEAR(sample, c.expected, 1e-6);
-    EXPECT_EQ(decoder->read(&sample, 4), 0u);
+    float samples[4] = {99.0f};
+    ASSERT_EQ(decoder->read(samples, 4), 1u);
+    EXPECT_NEAR(samples[0], c.expected, 1e-6);
+    EXPECT_EQ(decoder->read(samples, 4), 0u);
   }
 }
 
