@@ -1,7 +1,9 @@
 #include "audio/wav_decoder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sndfile.h>
+#include <vector>
 
 namespace {
 
@@ -75,6 +77,7 @@ bool WavDecoder::start() {
   format_ = {static_cast<std::uint32_t>(info.samplerate), static_cast<std::uint32_t>(info.channels)};
   length_ = info.frames;
   floatSamples_ = IsFloat(info.format);
+  seekable_ = info.seekable != 0;
   return true;
 }
 
@@ -91,5 +94,21 @@ std::size_t WavDecoder::read(float* out, std::size_t frames) {
 
 bool WavDecoder::seek(std::int64_t frame) {
   if (frame < 0 || frame > length_) return false;
+  if (!seekable_) return decodeFromStartTo(frame);
   return sf_seek(file_, frame, SEEK_SET) == frame;
+}
+
+// libsndfile cannot seek in GSM 6.10, whose decoder carries its state from
+// block to block; decoding again from the start lands on the very frame.
+bool WavDecoder::decodeFromStartTo(std::int64_t frame) {
+  sf_close(file_);
+  file_ = nullptr;
+  if (!reader_->seek(0) || !start()) return false;
+  std::vector<float> skipped(1024 * format_.channels);
+  while (frame > 0) {
+    const sf_count_t got = sf_readf_float(file_, skipped.data(), std::min<sf_count_t>(frame, 1024));
+    if (got <= 0) return false;
+    frame -= got;
+  }
+  return true;
 }

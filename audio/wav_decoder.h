@@ -27,10 +27,12 @@ class WavDecoder final : public Decoder {
  private:
   explicit WavDecoder(std::unique_ptr<ByteReader> reader);
   bool start();
+  bool decodeFromStartTo(std::int64_t frame);
 
   std::unique_ptr<ByteReader> reader_;
   sf_private_tag* file_ = nullptr;
   AudioFormat format_;
   std::int64_t length_ = 0;
   bool floatSamples_ = false;
+  bool seekable_ = false;
 };
