@@ -1,5 +1,6 @@
 #include "audio/open_decoder.h"
 
+#include "audio/midi_decoder.h"
 #include "audio/mp3_decoder.h"
 #include "audio/open_wav.h"
 
@@ -26,7 +27,7 @@ std::unique_ptr<Decoder> OpenDecoder(std::unique_ptr<ByteReader> reader) {
   if (!reader || reader->size() <= 0) return nullptr;
   switch (Sniff(*reader)) {
     case Kind::Wav: return OpenWav(std::move(reader));
-    case Kind::Midi: return nullptr;
+    case Kind::Midi: return OpenMidiDecoder(std::move(reader));
     case Kind::Other: return Mp3Decoder::Open(std::move(reader));
   }
   return nullptr;

@@ -32,3 +32,11 @@ find_library(SNDFILE_LIB sndfile REQUIRED)
 add_library(deps_sndfile INTERFACE)
 target_include_directories(deps_sndfile INTERFACE ${SNDFILE_INCLUDE})
 target_link_libraries(deps_sndfile INTERFACE ${SNDFILE_LIB})
+
+# TiMidity with the patches in patches/timidity/ and our SDL stand-in header,
+# built by scripts/bootstrap into .deps/<triplet>/.
+find_path(TIMIDITY_INCLUDE timidity/timidity.h REQUIRED)
+find_library(TIMIDITY_LIB timidity REQUIRED)
+add_library(deps_timidity INTERFACE)
+target_include_directories(deps_timidity INTERFACE ${TIMIDITY_INCLUDE})
+target_link_libraries(deps_timidity INTERFACE ${TIMIDITY_LIB})
