@@ -83,8 +83,8 @@ def linux_side(pid, reads=6, interval=0.4):
     return peaks
 
 
-def windows_side(wine):
-    code, out = wine.run(PROCSTAT, harness.PLAYER_WINDOW_CLASS, timeout=60)
+def windows_side(wine, procstat):
+    code, out = wine.run(procstat, harness.PLAYER_WINDOW_CLASS, timeout=60)
     if code != 0:
         raise RuntimeError(f"procstat exited with {code}")
     return [int(v) for v in out.split()]
@@ -158,8 +158,9 @@ class Report:
 class Soak:
     """Drives one running deckplayer through its folder."""
 
-    def __init__(self, app, wine, folder, log):
+    def __init__(self, app, wine, folder, log, procstat):
         self.log = log
+        self.procstat = procstat
         self.app = app
         self.wine = wine
         self.folder = folder
@@ -226,12 +227,13 @@ class Soak:
         self.set_panel(True)
 
     def sample(self, started):
-        values = windows_side(self.wine) + linux_side(self.app.process.pid)
+        values = windows_side(self.wine, self.procstat) + linux_side(self.app.process.pid)
         return Sample(time.monotonic() - started, self.tracks(), values)
 
 
-def run(app, wine, folder, seconds, sample_seconds, warm_up, stir_seconds, log=print):
-    soak = Soak(app, wine, folder, log)
+def run(app, wine, folder, seconds, sample_seconds, warm_up, stir_seconds, log=print,
+        procstat=PROCSTAT):
+    soak = Soak(app, wine, folder, log, procstat)
     soak.start()
     report = Report(warm_up=warm_up)
     started = time.monotonic()
@@ -282,10 +284,12 @@ def main(argv):
             if item.is_file():
                 shutil.copy2(item, work / item.name)
         folder = make_folder(root / "music")
+        # A copy, so that a build during the hour cannot replace it mid-run.
+        procstat = shutil.copy2(PROCSTAT, root / PROCSTAT.name)
         app = harness.App(wine, work / "deckplayer.exe", work, artifacts)
         report = run(app, wine, folder, seconds, float(os.environ.get("SOAK_SAMPLE_SECONDS", 30)),
                      min(300.0, seconds / 4), float(os.environ.get("SOAK_STIR_SECONDS", 180)),
-                     log=functools.partial(print, flush=True))
+                     log=functools.partial(print, flush=True), procstat=procstat)
     finally:
         if app and app.alive():
             app.stop()
