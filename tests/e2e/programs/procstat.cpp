@@ -26,9 +26,16 @@ DWORD ThreadsOf(DWORD pid) {
   return count;
 }
 
+// A lambda converts only to a function of the default calling convention,
+// which on i686 is not the CALLBACK (stdcall) that EnumChildWindows takes.
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<DWORD*>(count);
+  return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   ++*reinterpret_cast<DWORD*>(count);
-  EnumChildWindows(window, [](HWND, LPARAM n) { ++*reinterpret_cast<DWORD*>(n); return TRUE; }, count);
+  EnumChildWindows(window, CountChild, count);
   return TRUE;
 }
 
