@@ -6,7 +6,7 @@ out=$1
 mkdir -p "$out"
 cd "$out"
 tone() {  # name rate channels seconds frequency
-  sox -n -r "$2" -c "$3" -b 16 "$1.wav" synth "$4" sine "$5" vol 0.5
+  sox -D -n -r "$2" -c "$3" -b 16 "$1.wav" synth "$4" sine "$5" vol 0.5
 }
 tone t44s 44100 2 2 1000
 tone t22m 22050 1 2 1000
