@@ -66,6 +66,14 @@ bool LengthIsExact(mpg123_handle* handle) {
   return mpg123_getstate(handle, MPG123_ENC_DELAY, &delay, nullptr) == MPG123_OK && delay >= 0;
 }
 
+// No MPEG audio frame carries more than 64 samples per byte (the densest,
+// low-rate MPEG 2.5 and free-format streams stay far below), so a length
+// claiming more than that for the file's size is not the file's.
+bool LengthFits(off_t length, std::int64_t bytes) {
+  constexpr std::int64_t kMostFramesPerByte = 64;
+  return length > 0 && bytes > 0 && length / kMostFramesPerByte <= bytes;
+}
+
 }  // namespace
 
 std::unique_ptr<Mp3Decoder> Mp3Decoder::Open(std::unique_ptr<ByteReader> reader) {
@@ -88,17 +96,21 @@ Mp3Decoder::~Mp3Decoder() {
 
 // Without a LAME/Xing header the length is an estimate from the first frames;
 // a scan of every frame header makes it exact. So does a header that counts
-// more bytes than the file holds: its length is that of the whole file the
-// cut one came from.
+// more bytes than the file holds (its length is that of the whole file the
+// cut one came from), and one that claims more sound than any file of this
+// size can hold: a damaged or forged header can claim days in a few bytes,
+// and a seek towards that length had libmpg123 search for a minute for
+// frames that do not exist.
 bool Mp3Decoder::start() {
   const bool headerInDoubt = XingPromiseInDoubt(*reader_);
   if (!Configure(handle_)) return false;
   if (mpg123_replace_reader_handle(handle_, ReadCallback, SeekCallback, nullptr) != MPG123_OK) return false;
   if (mpg123_open_handle(handle_, reader_.get()) != MPG123_OK) return false;
   if (!FixFormat(handle_, format_)) return false;
-  if ((headerInDoubt || !LengthIsExact(handle_)) && mpg123_scan(handle_) != MPG123_OK) return false;
+  const bool trusted = !headerInDoubt && LengthIsExact(handle_) && LengthFits(mpg123_length(handle_), reader_->size());
+  if (!trusted && mpg123_scan(handle_) != MPG123_OK) return false;
   const off_t length = mpg123_length(handle_);
-  if (length <= 0) return false;
+  if (!LengthFits(length, reader_->size())) return false;
   length_ = length;
   return mpg123_seek(handle_, 0, SEEK_SET) == 0;
 }

@@ -26,6 +26,8 @@ DWORD ThreadsOf(DWORD pid) {
   return count;
 }
 
+// A lambda converts only to a function of the default calling convention,
+// which on i686 is not the CALLBACK (stdcall) that EnumChildWindows takes.
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
   ++*reinterpret_cast<DWORD*>(count);
   return TRUE;
