@@ -1,12 +1,13 @@
-// A WAV file through the library's buffered reader, the WAV decoder and the
-// mixer's feed, which converts it to stereo at the output rate.
+// A WAV file through the library's buffered reader, the WAV path (libsndfile,
+// or the MP3 glue for an MPEG payload) and the mixer's feed, which converts
+// it to stereo at the output rate.
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "audio/stream_feed.h"
-#include "audio/wav_decoder.h"
+#include "audio/open_wav.h"
 #include "memory_blocks.h"
 
 namespace {
@@ -19,7 +20,7 @@ void check(bool holds) {
   if (!holds) std::abort();
 }
 
-void readAll(WavDecoder& decoder) {
+void readAll(Decoder& decoder) {
   const AudioFormat format = decoder.format();
   check(format.channels >= 1 && format.rate >= 1);
   std::vector<float> out(1024 * format.channels);
@@ -33,7 +34,7 @@ void readAll(WavDecoder& decoder) {
 
 // A mixer pulls blocks until the stream ends; each pull must fill its block
 // until then, whatever the stream's rate.
-void pullThroughFeed(WavDecoder& decoder) {
+void pullThroughFeed(Decoder& decoder) {
   if (!decoder.seek(0)) return;
   StreamFeed feed(decoder, kOutputRate);
   std::vector<float> block(2 * kBlockFrames);
@@ -49,7 +50,7 @@ void pullThroughFeed(WavDecoder& decoder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  auto decoder = WavDecoder::Open(std::make_unique<MemoryBlocks>(data, size));
+  auto decoder = OpenWav(std::make_unique<MemoryBlocks>(data, size));
   if (!decoder) return 0;
   check(decoder->lengthFrames() > 0);
   readAll(*decoder);
