@@ -7,9 +7,10 @@
 
 namespace {
 
-// Gain of the synthesizer in percent: a dense piece peaks near full scale
-// without clipping and sounds about as loud as a mastered WAV or MP3 track.
-constexpr int kAmplification = 70;
+// Gain of the synthesizer in percent (its own default is 70). A dense minute of
+// nine instruments in triads over drums peaks at +3 dBFS at 70, clipping; at
+// 43 it peaks near -1 dBFS, so the mixer gets no clipped samples at volume 1.
+constexpr int kAmplification = 43;
 
 std::size_t ReadCallback(SDL_RWops* rw, void* buffer, std::size_t size, std::size_t count) {
   if (size == 0 || count == 0) return 0;

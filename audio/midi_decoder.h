@@ -7,5 +7,8 @@
 
 #include <memory>
 
+// Frames per render call; the synthesizer writes whole blocks of this size.
+constexpr int kMidiBlockFrames = 2048;
+
 // Nothing when the bytes hold no playable song or the synthesizer has no instruments.
 std::unique_ptr<Decoder> OpenMidiDecoder(std::unique_ptr<ByteReader> reader);

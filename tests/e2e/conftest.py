@@ -41,10 +41,12 @@ def artifacts(request):
 
 @pytest.fixture
 def workdir(tmp_path):
-    """A working folder laid out like build/dist: the programs and their record pictures."""
+    """A working folder laid out like build/dist: the programs, their record
+    pictures and (linked, not copied) the MIDI instruments."""
     for item in harness.DIST.iterdir():
         if item.is_file():
             shutil.copy2(item, tmp_path / item.name)
+    (tmp_path / "freepats").symlink_to(harness.DIST / "freepats")
     return tmp_path
 
 

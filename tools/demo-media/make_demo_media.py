@@ -22,7 +22,7 @@ from dataclasses import dataclass
 
 import numpy as np
 
-from midi_out import midi_file, note as midi_note, program, tempo
+from midi_out import midi_file, note as midi_note, program, tempo, volume
 
 RATE = 44100
 # The WAV tracks keep their size down with a lower rate; the player resamples.
@@ -147,23 +147,26 @@ def band_parts(tune):
     """The melody on the flute, a triad on the guitar and the root on the bass
     every bar, and a rock beat: kick, snare, and closed hi-hat on the eighths."""
     beat, bar = TICKS_PER_BEAT, TICKS_PER_BEAT * tune.beats_per_bar
-    melody, at = [program(0, 0, FLUTE)], 0
+    # Full channel volume and strong velocities: the piece is about as loud as the WAV and MP3 tracks.
+    melody, at = [program(0, 0, FLUTE), volume(0, 0, 127)], 0
     for degree, beats in tune.melody:
         if degree:
-            melody += midi_note(at, int(beats * beat * 0.95), 0, key_number(tune, degree), 100)
+            melody += midi_note(at, int(beats * beat * 0.95), 0, key_number(tune, degree), 127)
         at += int(beats * beat)
     bars = math.ceil(at / bar)
-    guitar, bass, drums = [program(0, 1, NYLON_GUITAR)], [program(0, 2, ACOUSTIC_BASS)], []
+    guitar = [program(0, 1, NYLON_GUITAR), volume(0, 1, 127)]
+    bass = [program(0, 2, ACOUSTIC_BASS), volume(0, 2, 127)]
+    drums = [volume(0, DRUM_CHANNEL, 127)]
     for index in range(bars):
         root, start = tune.bass[index % len(tune.bass)], index * bar
-        bass += midi_note(start, bar - beat // 4, 2, key_number(tune, root, -2), 110)
+        bass += midi_note(start, bar - beat // 4, 2, key_number(tune, root, -2), 127)
         for third in (0, 2, 4):
-            guitar += midi_note(start, bar - beat // 4, 1, key_number(tune, root + third, -1), 70)
+            guitar += midi_note(start, bar - beat // 4, 1, key_number(tune, root + third, -1), 90)
         for eighth in range(2 * tune.beats_per_bar):
             tick = start + eighth * beat // 2
-            drums += midi_note(tick, beat // 4, DRUM_CHANNEL, CLOSED_HAT, 60)
+            drums += midi_note(tick, beat // 4, DRUM_CHANNEL, CLOSED_HAT, 80)
             if eighth % 2 == 0:
-                drums += midi_note(tick, beat // 4, DRUM_CHANNEL, SNARE if eighth % 4 else KICK, 100)
+                drums += midi_note(tick, beat // 4, DRUM_CHANNEL, SNARE if eighth % 4 else KICK, 120)
     return [[tempo(0, round(60_000_000 / tune.bpm))], melody, guitar, bass, drums]
 
 

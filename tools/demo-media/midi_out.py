@@ -7,7 +7,8 @@ End of Track event.
 """
 import struct
 
-PROGRAM, NOTE_ON, NOTE_OFF = 0xC0, 0x90, 0x80
+PROGRAM, NOTE_ON, NOTE_OFF, CONTROL = 0xC0, 0x90, 0x80, 0xB0
+CHANNEL_VOLUME = 7
 
 
 def var_len(value):
@@ -26,6 +27,11 @@ def tempo(tick, micros_per_quarter):
 
 def program(tick, channel, number):
     return tick, bytes((PROGRAM | channel, number))
+
+
+def volume(tick, channel, level):
+    """The channel's volume controller (synthesizers start at about 90 of 127)."""
+    return tick, bytes((CONTROL | channel, CHANNEL_VOLUME, level))
 
 
 def note(tick, length, channel, key, velocity):

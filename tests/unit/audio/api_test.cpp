@@ -2,6 +2,7 @@
 // real-time clock stands in for the speakers, so positions and ends are real.
 #include "audio/audio.h"
 #include "audio/test_hooks.h"
+#include "tests/unit/audio/midi_bytes.h"
 #include "tests/unit/audio/polling.h"
 #include "tests/unit/audio/wav_bytes.h"
 
@@ -286,6 +287,30 @@ TEST_F(AudioApi, OpensFilesByCyrillicNamesInTheAnsiCodePage) {
   DeleteFileA(wav.c_str());
   DeleteFileA(mp3.c_str());
   RemoveDirectoryA(folder.c_str());
+}
+
+// A MIDI file by a Cyrillic name: its exact length, pause, resume, seeking and
+// its end behave as for the other kinds of file.
+TEST_F(AudioApi, MidiFilesPlayLikeTheOtherKinds) {
+  const std::string path = TempPath("мелодия.mid");
+  const MidiBytes song = MidiFile(0, 480, {MidiTrack().program(0, 0, 73).noteOn(0, 0, 69).noteOff(480, 0, 69).end()});
+  ASSERT_TRUE(WriteFileBytes(path, Bytes(song.begin(), song.end())));
+  const AudioHandle h = BASS_StreamCreateFile(false, path.c_str(), 0, 0, 0);
+  ASSERT_NE(h, 0u);
+  EXPECT_EQ(BASS_ChannelGetLength(h, kPositionBytes), 22050 * 4);
+  EXPECT_TRUE(BASS_ChannelSetPosition(h, 11025 * 4 + 2, kPositionBytes));
+  EXPECT_EQ(BASS_ChannelGetPosition(h, kPositionBytes), 11025 * 4);
+  EXPECT_FALSE(BASS_ChannelSetPosition(h, 22050 * 4, kPositionBytes));
+  ASSERT_TRUE(BASS_ChannelSetPosition(h, 0, kPositionBytes));
+  ASSERT_TRUE(BASS_ChannelPlay(h, false));
+  ASSERT_TRUE(WaitFor([&] { return PositionSeconds(h) >= 0.1; }, milliseconds(2000)));
+  ASSERT_TRUE(BASS_ChannelPause(h));
+  EXPECT_EQ(BASS_ChannelIsActive(h), kActivePaused);
+  ASSERT_TRUE(BASS_ChannelPlay(h, false));
+  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
+  EXPECT_EQ(BASS_ChannelGetPosition(h, kPositionBytes), 22050 * 4);
+  EXPECT_TRUE(BASS_StreamFree(h));
+  DeleteFileA(path.c_str());
 }
 
 TEST_F(AudioApi, FileWindowsByOffsetAndLength) {
