@@ -57,13 +57,24 @@ class DamagedCorpus : public ::testing::Test {
   std::vector<std::string> files_;
 };
 
+// A damaged file may be long for good reason (a MIDI file at the slowest
+// tempo lasts half a minute): such a one plays its last two seconds, as what
+// is checked is that it ends.
+void SkipToTheLastSeconds(AudioHandle h) {
+  constexpr double kTail = 2.0;
+  const std::int64_t length = BASS_ChannelGetLength(h, kPositionBytes);
+  const double seconds = BASS_ChannelBytes2Seconds(h, length);
+  if (seconds > 2 * kTail) BASS_ChannelSetPosition(h, length - static_cast<std::int64_t>(length / seconds * kTail), kPositionBytes);
+}
+
 // All streams play at once, so the whole corpus takes as long as its longest
-// playable file (under a second) instead of the sum of them.
+// playable file (a few seconds at most) instead of the sum of them.
 TEST_F(DamagedCorpus, EachFileGivesNothingOrPlaysToAnEnd) {
   std::vector<std::pair<std::string, AudioHandle>> playing;
   for (const std::string& file : files_) {
     const AudioHandle h = BASS_StreamCreateFile(false, file.c_str(), 0, 0, 0);
     if (h == 0) continue;
+    SkipToTheLastSeconds(h);
     EXPECT_TRUE(BASS_ChannelPlay(h, false)) << file;
     playing.emplace_back(file, h);
   }
