@@ -121,17 +121,8 @@ def fresh_wine(display, pulse, tmp_path_factory):
 
 @pytest.fixture
 def start(fresh_wine, artifacts):
-    started = []
-
-    def run(program, cwd):
-        app = harness.App(fresh_wine, cwd / program, cwd, artifacts)
-        started.append(app)
-        return app
-
-    yield run
-    for app in started:
-        if app.alive():
-            app.stop()
+    with harness.launcher(fresh_wine, artifacts) as run:
+        yield run
 
 
 def test_unpacked_deckplayer_plays_a_file(start, unpacked, pulse, artifacts, tmp_path):
