@@ -8,6 +8,10 @@
 // leaves the list without selection when no entry does. Uses searchIndex.
 void SelectEntryNamed(const DeckProfile& profile, const std::string& name);
 
-// Asks for a file, lists its folder, selects it and starts it. A cancelled
-// requester changes nothing.
+// What follows the requester's answer: lists the folder of `path` into the
+// list, selects the file there and starts it.
+void OpenPath(const DeckProfile& profile, const std::string& path);
+
+// Asks for a file and opens it as OpenPath does. A cancelled requester
+// changes nothing.
 void OpenChosenFile(const DeckProfile& profile);

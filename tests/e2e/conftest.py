@@ -24,8 +24,9 @@ def pulse(tmp_path_factory):
 
 
 @pytest.fixture(scope="session")
-def wine(display, pulse):
+def wine(display, pulse, tmp_path_factory):
     w = harness.Wine(display, pulse.env)
+    harness.wait_for_sound_device(w, tmp_path_factory.mktemp("warm-up"))
     yield w
     w.stop()
 

@@ -115,6 +115,7 @@ def unpacked(tmp_path_factory):
 def fresh_wine(display, pulse, tmp_path_factory):
     prefix = tmp_path_factory.mktemp("fresh-prefix")
     wine = harness.Wine(display, dict(pulse.env, WINEPREFIX=str(prefix)))
+    harness.wait_for_sound_device(wine, tmp_path_factory.mktemp("warm-up"))
     yield wine
     wine.stop()
 
