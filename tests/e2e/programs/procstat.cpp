@@ -26,9 +26,16 @@ DWORD ThreadsOf(DWORD pid) {
   return count;
 }
 
+// Named, not a lambda: a lambda converts only to the default calling
+// convention, and on i686 a window enumerator must be stdcall.
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<DWORD*>(count);
+  return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   ++*reinterpret_cast<DWORD*>(count);
-  EnumChildWindows(window, [](HWND, LPARAM n) { ++*reinterpret_cast<DWORD*>(n); return TRUE; }, count);
+  EnumChildWindows(window, CountChild, count);
   return TRUE;
 }
 
