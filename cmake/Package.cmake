@@ -11,14 +11,24 @@ install(CODE "
   set(DECK_SOURCE_DIR [[${PROJECT_SOURCE_DIR}]])
   include([[${PROJECT_SOURCE_DIR}/cmake/install_texts.cmake]])")
 
-# Something to open at once: the generated demo tracks.
+# Data the install step generates beside the programs: the command is run
+# with the destination folder as its last argument.
+function(deck_install_generated folder)
+  set(command "")
+  foreach(word IN LISTS ARGN)
+    string(APPEND command " [[${word}]]")
+  endforeach()
+  install(CODE "execute_process(COMMAND${command}
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${folder}\"
+                  OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)")
+endfunction()
+
 find_program(DECK_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 find_program(DECK_PYTHON python3)
-install(CODE "
-  execute_process(
-    COMMAND [[${DECK_PYTHON}]] [[${PROJECT_SOURCE_DIR}/tools/demo-media/make_demo_media.py]]
-            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/demo\"
-    OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)")
+# Something to open at once: the generated demo tracks.
+deck_install_generated(demo ${DECK_PYTHON} ${PROJECT_SOURCE_DIR}/tools/demo-media/make_demo_media.py)
+# The MIDI instruments, which the audio library reads from the programs' own folder.
+deck_install_generated(freepats ${DECK_PYTHON} ${PROJECT_SOURCE_DIR}/tools/instruments/lay_out_freepats.py)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME deckplayer)

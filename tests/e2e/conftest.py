@@ -53,14 +53,5 @@ def workdir(tmp_path):
 @pytest.fixture
 def launch(wine, artifacts):
     """Starts a program of build/dist in a working folder; stops what is left at the end."""
-    started = []
-
-    def start(program, cwd, extra_env=None):
-        app = harness.App(wine, cwd / program, cwd, artifacts, extra_env=extra_env)
-        started.append(app)
-        return app
-
-    yield start
-    for app in started:
-        if app.alive():
-            app.stop()
+    with harness.launcher(wine, artifacts) as start:
+        yield start

@@ -12,6 +12,7 @@ import subprocess
 import tempfile
 import time
 import wave
+from contextlib import contextmanager
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -448,6 +449,25 @@ class App:
         code = stop_process(self.process)
         self.log.close()
         return code
+
+
+@contextmanager
+def launcher(wine, artifacts):
+    """start(program, cwd, extra_env) starts a program in a working folder as
+    an App; whatever is still running is stopped when the block ends."""
+    started = []
+
+    def start(program, cwd, extra_env=None):
+        app = App(wine, cwd / program, cwd, artifacts, extra_env=extra_env)
+        started.append(app)
+        return app
+
+    try:
+        yield start
+    finally:
+        for app in started:
+            if app.alive():
+                app.stop()
 
 
 def image_rgb(png_path):

@@ -72,6 +72,8 @@ def test_the_zip_holds_one_folder_with_everything_the_user_needs(system):
         assert name in files
     demo = {f for f in files if f.startswith("demo/")}
     assert any(f.endswith(".wav") for f in demo) and any(f.endswith(".mp3") for f in demo)
+    assert any(f.endswith(".mid") for f in demo)
+    assert "freepats/timidity.cfg" in files and any(f.startswith("freepats/Tone_000/") for f in files)
     licences = {f[len("LICENSES/"):-len(".txt")] for f in files if f.startswith("LICENSES/")}
     assert licences == licence_names()
     assert not any(f.startswith(("tests/", "bench/")) or f.endswith(".dll") for f in files)
@@ -115,23 +117,15 @@ def unpacked(tmp_path_factory):
 def fresh_wine(display, pulse, tmp_path_factory):
     prefix = tmp_path_factory.mktemp("fresh-prefix")
     wine = harness.Wine(display, dict(pulse.env, WINEPREFIX=str(prefix)))
+    harness.wait_for_sound_device(wine, tmp_path_factory.mktemp("warm-up"))
     yield wine
     wine.stop()
 
 
 @pytest.fixture
 def start(fresh_wine, artifacts):
-    started = []
-
-    def run(program, cwd):
-        app = harness.App(fresh_wine, cwd / program, cwd, artifacts)
-        started.append(app)
-        return app
-
-    yield run
-    for app in started:
-        if app.alive():
-            app.stop()
+    with harness.launcher(fresh_wine, artifacts) as run:
+        yield run
 
 
 def test_unpacked_deckplayer_plays_a_file(start, unpacked, pulse, artifacts, tmp_path):
