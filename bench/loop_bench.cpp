@@ -28,11 +28,11 @@ namespace {
 
 
 // Plays the track the way "Открыть" would, without the requester.
-void PlayTrack(const DeckProfile& profile, const std::string& path) {
-  *profile.folderPath = path;
-  ScanFolder(profile);
-  SelectEntryNamed(profile, filePart(path));
-  StartTrack(profile);
+void PlayTrack(DeckState& state, const DeckProfile& profile, const std::string& path) {
+  state.folderPath = path;
+  ScanFolder(state, profile);
+  SelectEntryNamed(state, profile, filePart(path));
+  StartTrack(state, profile);
 }
 
 void MeasureFull(const std::string& track, double seconds) {
@@ -40,7 +40,7 @@ void MeasureFull(const std::string& track, double seconds) {
   full::state.powerOn = 1;  // as the power switch leaves it
   full::state.powerSwitchX = full::kHidden;
   full::state.powerLampX = full::kPowerLampOn;
-  PlayTrack(full::kProfile, track);
+  PlayTrack(full::state, full::kProfile, track);
   const double rate = PassesPerSecond(full::RunPass, seconds);
   std::printf("deckplayer       main loop while playing: %8.0f passes/s (%.3f ms per pass)\n",
               rate, 1000.0 / rate);
@@ -51,7 +51,7 @@ void MeasureMini(const std::string& track, double seconds) {
   mini::StartUp();
   mini::state.powerOn = 1;
   mini::state.motorState = mini::kMotorOn;
-  PlayTrack(mini::kProfile, track);
+  PlayTrack(mini::state, mini::kProfile, track);
   const double rate = PassesPerSecond(mini::RunPass, seconds);
   std::printf("deckplayer-mini  main loop while playing: %8.0f passes/s (%.3f ms per pass)\n",
               rate, 1000.0 / rate);

@@ -12,6 +12,7 @@
 #include "bench/passes_per_second.h"
 #include "display/gdiplus.h"
 #include "display/record_renderer.h"
+#include "profile/colour.h"
 #include "toolkit/toolkit.h"
 
 namespace {

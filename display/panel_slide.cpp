@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "player/deck_layout.h"
+#include "profile/deck_layout.h"
+#include "profile/deck_profile.h"
 #include "toolkit/events.h"
 #include "toolkit/window.h"
 
@@ -25,8 +26,8 @@ void ShowHeight(int height) {
 
 // The first step sets the height the window already has, so the movement
 // shows from the second step on: 96 steps each way.
-int SlidePanel(const DeckProfile& profile) {
-  if (*profile.panelOpen == 1) {
+int SlidePanel(const DeckState& state) {
+  if (state.panelOpen == 1) {
     for (int height = kClosedHeight; height <= kOpenHeight; height += kStepRows)
       ShowHeight(height);
   } else {

@@ -1,9 +1,6 @@
 #pragma once
 // deckplayer's numbers: its images, gadgets and speeds, named by role.
-#include <span>
-
-#include "player/deck.h"
-#include "player/skin_setup.h"
+#include "profile/deck_profile.h"
 
 namespace full {
 
@@ -55,9 +52,6 @@ constexpr float kStandStill = 0.0f;
 constexpr float kPoweredSpeed = 0.03f;
 constexpr float kPlaySpeed = 1.5f;
 constexpr float kPausedSpeed = 0.06f;
-
-// Creates the gadgets in their order: the deck's, then the panel's.
-void CreateSkinGadgets();
 
 // What the shared procedures need to know of deckplayer.
 extern const DeckProfile kProfile;

@@ -1,9 +1,6 @@
 #pragma once
 // deckplayer-mini's numbers: its images, gadgets and speeds, named by role.
-#include <span>
-
-#include "player/deck.h"
-#include "player/skin_setup.h"
+#include "profile/deck_profile.h"
 
 namespace mini {
 
@@ -63,9 +60,6 @@ constexpr const char* kPlaylistFile = "плейлист.pcs";
 constexpr const char* kFolderKey = "Путь";
 constexpr const char* kPositionKey = "Позиция";
 constexpr const char* kMissingValue = "Нет";
-
-// Creates the gadgets in their order: the deck's, then the panel's.
-void CreateSkinGadgets();
 
 extern const DeckProfile kProfile;
 

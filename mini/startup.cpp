@@ -1,25 +1,18 @@
 #include "mini/startup.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <climits>
 
-#include "audio/audio.h"
-#include "display/gdiplus.h"
-#include "display/time_display.h"
+#include "deck/startup.h"
 #include "mini/skin_table.h"
 #include "mini/state.h"
 #include "mini_skin.h"
-#include "player/deck_layout.h"
 #include "player/folder_scan.h"
-#include "player/skin_setup.h"
 #include "toolkit/toolkit.h"
 
 namespace mini {
 namespace {
 
-// Decoded in this order at start-up.
 constexpr SkinPicture kSkinPictures[] = {
     {kPausedSkin, mini_skin::paused},
     {kPowerSwitchOff, mini_skin::power_switch_off},
@@ -32,6 +25,20 @@ constexpr SkinPicture kSkinPictures[] = {
     {kFaderScale, mini_skin::fader_scale},
     {kTonearmLifted, mini_skin::tonearm_lifted},
 };
+
+constexpr GadgetSpec kDeckGadgets[] = {
+    {GadgetKind::Picture, kCanvasGadget, kCanvasLeft, kCanvasTop, kCanvasSize, kCanvasSize},
+    {GadgetKind::Picture, kLitButtonGadget, 10, 296, 35, 35},
+    {GadgetKind::Picture, kPowerSwitchGadget, 24, 26, 21, 18, kPowerSwitchOff},
+    {GadgetKind::Picture, kPowerLampGadget, 302, 25, 16, 16},
+    {GadgetKind::Picture, kVolumeGadget, 323, 288, 60, 11, kVolumeCanvas},
+    {GadgetKind::Picture, kSeekGadget, 394, 212, 24, 120, kSeekCanvas},
+    {GadgetKind::Picture, kPauseIndicator, 381, 108, 40, 60},
+    {GadgetKind::Picture, kPreviousTarget, 54, 320, 13, 13},
+    {GadgetKind::Picture, kNextTarget, 79, 320, 13, 13},
+};
+
+constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел_мини4.png", kCanvasSize};
 
 // The file is read only when it opened; a missing one leaves both fields empty.
 void ReadPlaylist() {
@@ -50,24 +57,15 @@ int RememberedIndex(const std::string& text) {
 
 }  // namespace
 
+// The remembered folder is listed, and its entry selected, before the first pass.
 void StartUp() {
   state = PlayerState{};
-  startToolkit();
   GiveInitialValues(state);
-  DecodeSkin(kSkinPictures);
-  newScreenImage(kSeekCanvas, 24, 120);
-  newScreenImage(kVolumeCanvas, 60, 11);
-  newImage(kCanvas, kCanvasSize, kCanvasSize, 32);
-  state.gdipToken = StartGdiplus();
-  state.discBitmap = LoadDiscBitmap("ровел_мини4.png");
-  newWindow(kMainWindow, 0, 0, kClientWidth, kClosedHeight, kProgramTitle, kPlayerWindowFlags);
-  CreateSkinGadgets();
+  OpenDeck(state, kProfile, kDeckSkin);
   ReadPlaylist();
   state.trackIndex = RememberedIndex(state.positionText);
-  ScanFolder(kProfile);
-  setWindowBackdrop(windowHandle(kMainWindow), imageHandle(kPlayingSkin));
-  BASS_Init(-1, 44100, 0, windowHandle(kMainWindow), nullptr);
-  SetTimer(windowHandle(kMainWindow), 0, 55, TimeDisplayTimer<kProfile>);
+  ScanFolder(state, kProfile);
+  StartDeck(state, kProfile, kPlayingSkin);
 }
 
 }  // namespace mini

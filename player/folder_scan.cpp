@@ -15,11 +15,11 @@ bool IsTrackName(const std::string& name) {
   return ext == ".wav" || ext == ".mp3" || ext == ".mid";
 }
 
-void AddIfTrack(const DeckProfile& profile, const std::string& name) {
+void AddIfTrack(DeckState& state, const DeckProfile& profile, const std::string& name) {
   if (name == "." || name == "..") return;
   if (!IsTrackName(name)) return;
   insertListItem(profile.listGadget, -1, name);
-  ++*profile.trackCount;
+  ++state.trackCount;
 }
 
 }  // namespace
@@ -29,16 +29,16 @@ void AddIfTrack(const DeckProfile& profile, const std::string& name) {
 // entry is selected once it has been appended, or never. A listing that
 // cannot be opened (a missing folder) leaves the list empty; the folder
 // label keeps the folder anyway, and StartTrack then fails harmlessly.
-void ScanFolder(const DeckProfile& profile) {
-  *profile.trackCount = 0;
-  const std::string folder = folderPart(*profile.folderPath);
+void ScanFolder(DeckState& state, const DeckProfile& profile) {
+  state.trackCount = 0;
+  const std::string folder = folderPart(state.folderPath);
   setGadgetCaption(profile.folderGadget, folder);
   clearList(profile.listGadget);
   if (!openListing(kTrackListing, folder, "*.*")) return;
   bool fetched = false;
   do {
     fetched = nextListingEntry(kTrackListing) != 0;
-    if (fetched) AddIfTrack(profile, listingEntryName(kTrackListing));
-    setGadgetValue(profile.listGadget, profile.scanSelectsTrackIndex ? *profile.trackIndex : 0);
+    if (fetched) AddIfTrack(state, profile, listingEntryName(kTrackListing));
+    setGadgetValue(profile.listGadget, profile.scanSelectsTrackIndex ? state.trackIndex : 0);
   } while (fetched);
 }

@@ -12,12 +12,12 @@
 // selection runs down the list meanwhile. The whole list is searched; a name
 // that is not listed leaves no selection, whatever LB_SETCURSEL does with an
 // index beyond the end on this system.
-void SelectEntryNamed(const DeckProfile& profile, const std::string& name) {
+void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::string& name) {
   const int entries = listItemCount(profile.listGadget);
-  for (*profile.searchIndex = 0; *profile.searchIndex < entries; ++*profile.searchIndex) {
-    setGadgetValue(profile.listGadget, *profile.searchIndex);
+  for (state.searchIndex = 0; state.searchIndex < entries; ++state.searchIndex) {
+    setGadgetValue(profile.listGadget, state.searchIndex);
     if (textEquals(gadgetCaption(profile.listGadget), name)) {
-      setGadgetValue(profile.listGadget, *profile.searchIndex);
+      setGadgetValue(profile.listGadget, state.searchIndex);
       return;
     }
   }
@@ -27,12 +27,12 @@ void SelectEntryNamed(const DeckProfile& profile, const std::string& name) {
 // GetOpenFileNameA yields the empty text on cancel; returning then keeps the
 // folder, the list, its selection and the playing track, and in the mini
 // build the folder that the playlist file remembers.
-void OpenChosenFile(const DeckProfile& profile) {
+void OpenChosenFile(DeckState& state, const DeckProfile& profile) {
   std::string chosen = askOpenFile("", "", "*.*|*.*", 0);
   if (chosen.empty()) return;
-  *profile.folderPath = chosen;
-  ScanFolder(profile);
-  *profile.chosenFileName = filePart(*profile.folderPath);
-  SelectEntryNamed(profile, *profile.chosenFileName);
-  if (!profile.chosenFileName->empty()) StartTrack(profile);
+  state.folderPath = chosen;
+  ScanFolder(state, profile);
+  state.chosenFileName = filePart(state.folderPath);
+  SelectEntryNamed(state, profile, state.chosenFileName);
+  if (!state.chosenFileName.empty()) StartTrack(state, profile);
 }

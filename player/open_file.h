@@ -2,12 +2,13 @@
 // Opening a file chosen in the open-file requester.
 #include <string>
 
-#include "player/deck.h"
+#include "profile/deck_profile.h"
+#include "profile/deck_state.h"
 
 // Selects the first entry of the list whose text equals `name` byte for byte;
 // leaves the list without selection when no entry does. Uses searchIndex.
-void SelectEntryNamed(const DeckProfile& profile, const std::string& name);
+void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::string& name);
 
 // Asks for a file, lists its folder, selects it and starts it. A cancelled
 // requester changes nothing.
-void OpenChosenFile(const DeckProfile& profile);
+void OpenChosenFile(DeckState& state, const DeckProfile& profile);

@@ -22,10 +22,10 @@ bool LeftButtonDown() {
 // The cursor is read again: the pass's sample may be older than the button
 // state. Dragged past the slot's edge the volume stops following, because
 // the caller stops calling once the cursor leaves the slot.
-void FollowVolumeSlot(const DeckProfile& profile) {
+void FollowVolumeSlot(DeckState& state, const DeckProfile& profile) {
   if (!LeftButtonDown()) return;
-  *profile.mouseX = cursorX(kMainWindow);
-  *profile.volumeKnobX = KnobXAt(*profile.mouseX, gadgetLeft(profile.volumeGadget));
-  *profile.volume = VolumeAt(*profile.mouseX);
-  BASS_ChannelSetAttribute(*profile.stream, kVolumeAttribute, *profile.volume);
+  state.mouseX = cursorX(kMainWindow);
+  state.volumeKnobX = KnobXAt(state.mouseX, gadgetLeft(profile.volumeGadget));
+  state.volume = VolumeAt(state.mouseX);
+  BASS_ChannelSetAttribute(state.stream, kVolumeAttribute, state.volume);
 }

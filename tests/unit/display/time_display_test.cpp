@@ -8,6 +8,7 @@
 
 #include "audio/audio.h"
 #include "audio/test_hooks.h"
+#include "deck/startup.h"
 #include "deck_fixture.h"
 #include "toolkit/facilities.h"
 #include "toolkit/toolkit.h"
@@ -114,7 +115,7 @@ std::string TimeDisplay::wavPath_;
 
 TEST_F(TimeDisplay, WithoutAStreamShowsNothingPlaying) {
   deck_.state.stream = 0;
-  UpdateTimeDisplay(deck_.profile);
+  UpdateTimeDisplay(deck_.state, deck_.profile);
   EXPECT_EQ(deck_.state.lengthBytes, -1);
   EXPECT_LT(deck_.state.lengthSeconds, 0);
   EXPECT_EQ(gadgetCaption(deck_.profile.elapsedGadget), "  00:00");
@@ -131,8 +132,8 @@ TEST_F(TimeDisplay, PausedStreamShowsItsTimesAndName) {
   for (const auto& c : cases) {
     Build(c.deck);
     OpenPausedStream(c.deck);
-    UpdateTimeDisplay(c.deck.profile);
-    const FakeState& state = c.deck.state;
+    UpdateTimeDisplay(c.deck.state, c.deck.profile);
+    const DeckState& state = c.deck.state;
     EXPECT_EQ(state.lengthBytes, kWavBytes);
     EXPECT_EQ(state.lengthSeconds, kWavSeconds);
     EXPECT_EQ(state.positionSeconds, 0);
@@ -149,7 +150,7 @@ TEST_F(TimeDisplay, MarkerReachesRow3AtTheEnd) {
   OpenPausedStream(deck_);
   BASS_ChannelSetPosition(deck_.state.stream, kWavBytes - 4 * 400, kPositionBytes);
   DWORD deadline = GetTickCount() + 3000;
-  do UpdateTimeDisplay(deck_.profile);
+  do UpdateTimeDisplay(deck_.state, deck_.profile);
   while (deck_.state.positionSeconds != kWavSeconds && GetTickCount() < deadline);
   EXPECT_EQ(deck_.state.positionSeconds, kWavSeconds);
   EXPECT_EQ(MarkerRowShown(deck_), 3);
@@ -160,15 +161,15 @@ TEST_F(TimeDisplay, KnobIsKeptInsideTheStrip) {
   const struct { int field, shown; } cases[] = {{-4, 5}, {54, 48}, {30, 30}};
   for (auto c : cases) {
     deck_.state.volumeKnobX = c.field;
-    UpdateTimeDisplay(deck_.profile);
+    UpdateTimeDisplay(deck_.state, deck_.profile);
     EXPECT_EQ(KnobXShown(), c.shown) << c.field;
   }
 }
 
-FakeState timerState;
+DeckState timerState{};
 DeckProfile TimerProfile() {
   DeckProfile profile{};
-  FillProfile(profile, timerState, Build::Full, TitleForm::EntryName);
+  FillProfile(profile, Build::Full, TitleForm::EntryName);
   return profile;
 }
 const DeckProfile kTimerProfile = TimerProfile();
@@ -176,12 +177,11 @@ const DeckProfile kTimerProfile = TimerProfile();
 // The callback runs inside the event fetch on the window's 55 ms timer.
 TEST_F(TimeDisplay, TimerCallbackUpdatesTheLabels) {
   newLabelGadget(kTimerProfile.elapsedGadget, 10, 500, 80, 20, "x");
-  UINT_PTR timer = SetTimer(windowHandle(kMainWindow), 1, 55, TimeDisplayTimer<kTimerProfile>);
-  ASSERT_NE(timer, 0u);
+  ASSERT_TRUE(StartTimeDisplay(timerState, kTimerProfile));
   DWORD deadline = GetTickCount() + 3000;
   while (gadgetCaption(kTimerProfile.elapsedGadget) == "x" && GetTickCount() < deadline)
     if (pollEvent() == kNoEvent) Sleep(1);
-  KillTimer(windowHandle(kMainWindow), 1);
+  KillTimer(windowHandle(kMainWindow), 0);
   EXPECT_EQ(gadgetCaption(kTimerProfile.elapsedGadget), "  00:00");
   EXPECT_EQ(timerState.lengthBytes, -1);
 }

@@ -40,7 +40,7 @@ TEST_F(SearchList, FindsTheNamedEntryAnywhereInTheList) {
                         {"TRACK 5.mp3", -1},    {"missing.mp3", -1}};
   for (const Case& c : cases) {
     setGadgetValue(kList, 3);
-    SelectEntryNamed(full, c.name);
+    SelectEntryNamed(state, full, c.name);
     EXPECT_EQ(gadgetValue(kList), c.selected) << c.name;
   }
 }
@@ -103,16 +103,16 @@ TEST_F(OpenChosen, CancelledRequesterChangesNothing) {
   folder.addFile("two.wav", WavBytes(5.0));
   state.folderPath = folder.path() + "two.wav";
   state.chosenFileName = "two.wav";
-  ScanFolder(full);
+  ScanFolder(state, full);
   setGadgetValue(kList, 1);
-  StartTrack(full);
+  StartTrack(state, full);
   const AudioHandle playing = state.stream;
   const std::vector<std::string> entries = ListEntries();
   ASSERT_EQ(BASS_ChannelIsActive(playing), kActivePlaying);
 
   {
     DialogAnswer cancel("");
-    OpenChosenFile(full);
+    OpenChosenFile(state, full);
     EXPECT_TRUE(cancel.answered());
   }
 
@@ -133,7 +133,7 @@ TEST_F(OpenChosen, ListsTheFolderOfTheChosenFileAndPlaysIt) {
   setGadgetValue(kPlayingFlag, 0);
   {
     DialogAnswer choose(folder.path() + "b.wav");
-    OpenChosenFile(full);
+    OpenChosenFile(state, full);
     EXPECT_TRUE(choose.answered());
   }
   EXPECT_EQ(state.folderPath, folder.path() + "b.wav");

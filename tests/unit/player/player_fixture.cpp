@@ -29,8 +29,8 @@ void PutText(std::vector<std::uint8_t>& bytes, const char* text) {
 
 }  // namespace
 
-DeckProfile MakeProfile(FakeState& state, bool selectsTrackIndex) {
-  DeckProfile profile = WithFields(DeckProfile{}, state);
+DeckProfile MakeProfile(bool selectsTrackIndex) {
+  DeckProfile profile{};
   profile.folderGadget = kFolderLabel;
   profile.listGadget = kList;
   profile.playingFlagGadget = kPlayingFlag;
@@ -152,8 +152,10 @@ void PlayerTest::SetUp() {
   ASSERT_NE(newCheckGadget(kPlayingFlag, 0, 0, 0, 0, ""), nullptr);
   ASSERT_NE(newPictureGadget(kVolumeSlot, kVolumeSlotLeft, 288, 60, 11, nullptr), nullptr);
   ASSERT_NE(newPictureGadget(kFader, 396, kFaderTop, 24, 120, nullptr), nullptr);
-  full = MakeProfile(state, false);
-  mini = MakeProfile(state, true);
+  state.volume = 1.0f;
+  state.volumeKnobX = 20;
+  full = MakeProfile(false);
+  mini = MakeProfile(true);
 }
 
 void PlayerTest::TearDown() {

@@ -2,7 +2,7 @@
 // Where the controls lie on the deck. Both programs' skins paint the same
 // deck, so their hit rectangles are the same; bounds are inclusive client
 // coordinates.
-#include "player/hit_rect.h"
+#include "profile/hit_rect.h"
 
 struct DeckRects {
   HitRect powerSwitch;

@@ -1,4 +1,4 @@
-#include "player/skin_setup.h"
+#include "deck/skin_setup.h"
 
 #include "toolkit/toolkit.h"
 
