@@ -48,7 +48,6 @@ void ReportDecoding(const char* wav, const char* mp3, double nativeSeconds) {
   std::printf("WAV decode: %.0f x real time (%.1f s of audio in %.4f s)\n", audio / wavSeconds, audio, wavSeconds);
   const double mp3Seconds = DecodeSeconds([&] { return Mp3Decoder::Open(AnsiFile::Open(mp3, 0, 0)); }, audio);
   std::printf("MP3 decode: %.0f x real time (%.1f s of audio in %.4f s)\n", audio / mp3Seconds, audio, mp3Seconds);
-  if (nativeSeconds <= 0) return;
   std::printf("mpg123 command line: %.0f x real time; ours / command line = %.2f\n", audio / nativeSeconds,
               nativeSeconds / mp3Seconds);
 }
@@ -126,14 +125,29 @@ void ReportStreamMemory(const char* file, const char* kind) {
   std::printf("memory per open %s stream: %.1f KiB\n", kind, (after - before) / kStreams / 1024);
 }
 
+// The command-line decoder's seconds, written with a decimal point; 0 when
+// the text is anything else. A shell whose locale writes "0,078" would
+// otherwise hand over a time that reads as 0.
+double ReferenceSeconds(const char* text) {
+  char* end = nullptr;
+  const double seconds = std::strtod(text, &end);
+  return end != text && *end == '\0' && seconds > 0 ? seconds : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: audio_bench WAV MP3 HOUR_MP3 [NATIVE_MP3_SECONDS]\n");
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: audio_bench WAV MP3 HOUR_MP3 NATIVE_MP3_SECONDS\n");
     return 2;
   }
-  ReportDecoding(argv[1], argv[2], argc > 4 ? std::atof(argv[4]) : 0);
+  const double reference = ReferenceSeconds(argv[4]);
+  if (reference <= 0) {
+    std::printf("FAILED: the command-line decoder's time \"%s\" is no number of seconds;"
+                " it is the reference of the MP3 figures\n", argv[4]);
+    return 1;
+  }
+  ReportDecoding(argv[1], argv[2], reference);
   ReportOpen(argv[2], "with LAME header, no scan");
   ReportOpen(argv[3], "without LAME header, with mpg123_scan");
   AudioTestForceSilentOutput(true);

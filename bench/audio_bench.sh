@@ -19,7 +19,9 @@ for run in 1 2 3 4 5; do
   took=$(( $(date +%s%N) - start ))
   if [ -z "$best" ] || [ "$took" -lt "$best" ]; then best=$took; fi
 done
-native=$(awk "BEGIN { printf \"%.6f\", $best / 1e9 }")
+# LC_ALL=C: under the project's ru_RU locale awk would write "0,078", which
+# the benchmark refuses.
+native=$(LC_ALL=C awk "BEGIN { printf \"%.6f\", $best / 1e9 }")
 # The path as Wine names it: drive Z: is /. (printf, not dash's echo, which
 # would read the backslashes as escapes.)
 win() { printf 'Z:%s\n' "$(printf '%s' "$1" | sed 's|/|\\|g')"; }

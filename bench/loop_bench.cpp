@@ -1,8 +1,10 @@
 // Passes per second of both main loops while a track plays, in a real
 // window: each pass fetches an event, handles the controls, turns the record
-// and draws a frame, exactly as in the programs. Prints figures only.
+// and draws a frame, exactly as in the programs, and the process's peak
+// working set by the end. Prints figures only.
 //   loop_bench.exe full|mini TRACK [SECONDS]
 #include <windows.h>
+#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -27,12 +29,17 @@
 namespace {
 
 
-// Plays the track the way "Открыть" would, without the requester.
-void PlayTrack(DeckState& state, const DeckProfile& profile, const std::string& path) {
-  state.folderPath = path;
-  ScanFolder(state, profile);
-  SelectEntryNamed(state, profile, filePart(path));
-  StartTrack(state, profile);
+double PeakWorkingSetMegabytes() {
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory)) return 0;
+  return memory.PeakWorkingSetSize / 1048576.0;
+}
+
+void Report(const char* program, double rate) {
+  std::printf("%-16s main loop while playing: %8.0f passes/s (%.3f ms per pass),"
+              " peak working set %.1f MB\n",
+              program, rate, 1000.0 / rate, PeakWorkingSetMegabytes());
 }
 
 void MeasureFull(const std::string& track, double seconds) {
@@ -40,10 +47,8 @@ void MeasureFull(const std::string& track, double seconds) {
   full::state.powerOn = 1;  // as the power switch leaves it
   full::state.powerSwitchX = full::kHidden;
   full::state.powerLampX = full::kPowerLampOn;
-  PlayTrack(full::state, full::kProfile, track);
-  const double rate = PassesPerSecond(full::RunPass, seconds);
-  std::printf("deckplayer       main loop while playing: %8.0f passes/s (%.3f ms per pass)\n",
-              rate, 1000.0 / rate);
+  OpenPath(full::state, full::kProfile, track);
+  Report("deckplayer", PassesPerSecond(full::RunPass, seconds));
   full::ShutDown();
 }
 
@@ -51,10 +56,8 @@ void MeasureMini(const std::string& track, double seconds) {
   mini::StartUp();
   mini::state.powerOn = 1;
   mini::state.motorState = mini::kMotorOn;
-  PlayTrack(mini::state, mini::kProfile, track);
-  const double rate = PassesPerSecond(mini::RunPass, seconds);
-  std::printf("deckplayer-mini  main loop while playing: %8.0f passes/s (%.3f ms per pass)\n",
-              rate, 1000.0 / rate);
+  OpenPath(mini::state, mini::kProfile, track);
+  Report("deckplayer-mini", PassesPerSecond(mini::RunPass, seconds));
   // The playlist is the mini player's to keep; the benchmark leaves none behind.
   StopGdiplus(mini::state.gdipToken);
   releaseToolkit();

@@ -5,6 +5,12 @@
 set(DECK_DEPS_PREFIX "${PROJECT_SOURCE_DIR}/.deps/${TRIPLET}" CACHE PATH "where the cross-built dependencies live")
 list(PREPEND CMAKE_PREFIX_PATH "${DECK_DEPS_PREFIX}")
 
+# The static zlib: Windows has no zlib1.dll, and the programs must run
+# without any DLL beside them.
+set(ZLIB_USE_STATIC_LIBS ON)
+if(ZLIB_LIBRARY_RELEASE MATCHES "\\.dll\\.a$")  # found by a build folder's earlier run
+  unset(ZLIB_LIBRARY_RELEASE CACHE)
+endif()
 find_package(ZLIB REQUIRED)
 find_path(PNG_INCLUDE png.h REQUIRED)
 find_library(PNG_LIB NAMES png16 png REQUIRED)

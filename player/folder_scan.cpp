@@ -1,6 +1,8 @@
 #include "player/folder_scan.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "toolkit/files.h"
 #include "toolkit/gadgets.h"
@@ -15,19 +17,27 @@ bool IsTrackName(const std::string& name) {
   return ext == ".wav" || ext == ".mp3" || ext == ".mid";
 }
 
-void AddIfTrack(DeckState& state, const DeckProfile& profile, const std::string& name) {
-  if (name == "." || name == "..") return;
-  if (!IsTrackName(name)) return;
-  insertListItem(profile.listGadget, -1, name);
-  ++state.trackCount;
+// The listing's matching names in the system's order; "." and ".." never
+// end in a track suffix, but they are named here so that no reader wonders.
+std::vector<std::string> ListTracks() {
+  std::vector<std::string> tracks;
+  while (nextListingEntry(kTrackListing)) {
+    std::string name = listingEntryName(kTrackListing);
+    if (name == "." || name == ".." || !IsTrackName(name)) continue;
+    tracks.push_back(std::move(name));
+  }
+  return tracks;
 }
 
 }  // namespace
 
-// The selection is asked for after every fetch. The emptied list has no
-// selection, and LB_SETCURSEL beyond its end gives it none, so the wanted
-// entry is selected once it has been appended, or never. A listing that
-// cannot be opened (a missing folder) leaves the list empty; the folder
+// The wanted entry is asked for once, after the last entry is in. Asking
+// after every fetch, as one might, leaves the same state: nothing fetches
+// events during the scan, so no one sees the selections in between; the
+// emptied list has no selection, LB_SETCURSEL beyond its end gives it none,
+// and entries are only appended, so the wanted index names the same entry
+// from the moment it exists. A listing that cannot be opened (a missing
+// folder) leaves the list empty and its selection untouched; the folder
 // label keeps the folder anyway, and StartTrack then fails harmlessly.
 void ScanFolder(DeckState& state, const DeckProfile& profile) {
   state.trackCount = 0;
@@ -35,10 +45,8 @@ void ScanFolder(DeckState& state, const DeckProfile& profile) {
   setGadgetCaption(profile.folderGadget, folder);
   clearList(profile.listGadget);
   if (!openListing(kTrackListing, folder, "*.*")) return;
-  bool fetched = false;
-  do {
-    fetched = nextListingEntry(kTrackListing) != 0;
-    if (fetched) AddIfTrack(state, profile, listingEntryName(kTrackListing));
-    setGadgetValue(profile.listGadget, profile.scanSelectsTrackIndex ? state.trackIndex : 0);
-  } while (fetched);
+  const std::vector<std::string> tracks = ListTracks();
+  appendListItems(profile.listGadget, tracks);
+  state.trackCount = static_cast<int>(tracks.size());
+  setGadgetValue(profile.listGadget, profile.scanSelectsTrackIndex ? state.trackIndex : 0);
 }

@@ -8,20 +8,24 @@
 #include "toolkit/gadgets.h"
 #include "toolkit/text.h"
 
-// Each candidate is selected and the list's own text compared, so the
-// selection runs down the list meanwhile. The whole list is searched; a name
-// that is not listed leaves no selection, whatever LB_SETCURSEL does with an
-// index beyond the end on this system.
+// The entries' texts are compared without selecting them, then the match is
+// selected once: the same end state as selecting each candidate in turn,
+// without a repaint per entry. The whole list is searched; a name that is
+// not listed leaves no selection, whatever LB_SETCURSEL does with an index
+// beyond the end on this system. searchIndex ends where a search by
+// selection would stop: at the match, or at the entry count.
 void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::string& name) {
-  const int entries = listItemCount(profile.listGadget);
-  for (state.searchIndex = 0; state.searchIndex < entries; ++state.searchIndex) {
-    setGadgetValue(profile.listGadget, state.searchIndex);
-    if (textEquals(gadgetCaption(profile.listGadget), name)) {
-      setGadgetValue(profile.listGadget, state.searchIndex);
-      return;
-    }
-  }
-  setGadgetValue(profile.listGadget, -1);
+  const int found = findListItem(profile.listGadget, name);
+  state.searchIndex = found >= 0 ? found : listItemCount(profile.listGadget);
+  setGadgetValue(profile.listGadget, found);
+}
+
+void OpenPath(DeckState& state, const DeckProfile& profile, const std::string& path) {
+  state.folderPath = path;
+  ScanFolder(state, profile);
+  state.chosenFileName = filePart(state.folderPath);
+  SelectEntryNamed(state, profile, state.chosenFileName);
+  if (!state.chosenFileName.empty()) StartTrack(state, profile);
 }
 
 // GetOpenFileNameA yields the empty text on cancel; returning then keeps the
@@ -29,10 +33,5 @@ void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::s
 // build the folder that the playlist file remembers.
 void OpenChosenFile(DeckState& state, const DeckProfile& profile) {
   std::string chosen = askOpenFile("", "", "*.*|*.*", 0);
-  if (chosen.empty()) return;
-  state.folderPath = chosen;
-  ScanFolder(state, profile);
-  state.chosenFileName = filePart(state.folderPath);
-  SelectEntryNamed(state, profile, state.chosenFileName);
-  if (!state.chosenFileName.empty()) StartTrack(state, profile);
+  if (!chosen.empty()) OpenPath(state, profile, chosen);
 }

@@ -9,6 +9,10 @@
 // leaves the list without selection when no entry does. Uses searchIndex.
 void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::string& name);
 
-// Asks for a file, lists its folder, selects it and starts it. A cancelled
-// requester changes nothing.
+// What follows the requester's answer: lists the folder of `path` into the
+// list, selects the file there and starts it.
+void OpenPath(DeckState& state, const DeckProfile& profile, const std::string& path);
+
+// Asks for a file and opens it as OpenPath does. A cancelled requester
+// changes nothing.
 void OpenChosenFile(DeckState& state, const DeckProfile& profile);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Colours are red + green * 256 + blue * 65536.
 constexpr int kDefaultColour = -1;
@@ -39,3 +40,7 @@ void clearList(int gadget);
 // Position -1 appends.
 void insertListItem(int gadget, int position, const std::string& text);
 int listItemCount(int gadget);
+// Appends the texts in order, repainting the list once at the end.
+void appendListItems(int gadget, const std::vector<std::string>& texts);
+// The first entry whose text equals `text` byte for byte, -1 when none does.
+int findListItem(int gadget, const std::string& text);

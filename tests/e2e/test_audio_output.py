@@ -8,8 +8,7 @@ import pytest
 
 import harness
 
-PLAY_FILE = Path(os.environ.get("DECK_PLAY_FILE",
-                                harness.X64 / "tests" / "e2e" / "programs" / "play_file.exe"))
+PLAY_FILE = Path(os.environ.get("DECK_PLAY_FILE", harness.PLAY_FILE))
 PLAY_SECONDS = 2.0
 
 

@@ -2,6 +2,7 @@
 // real-time clock stands in for the speakers, so positions and ends are real.
 #include "audio/audio.h"
 #include "audio/test_hooks.h"
+#include "tests/unit/audio/polling.h"
 #include "tests/unit/audio/wav_bytes.h"
 
 #include <windows.h>
@@ -17,16 +18,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
-
-template <typename Condition>
-bool WaitFor(Condition condition, milliseconds deadline) {
-  const auto end = Clock::now() + deadline;
-  while (Clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(milliseconds(2));
-  }
-  return condition();
-}
 
 double Seconds(AudioHandle h, std::int64_t bytes) { return BASS_ChannelBytes2Seconds(h, bytes); }
 double PositionSeconds(AudioHandle h) { return Seconds(h, BASS_ChannelGetPosition(h, kPositionBytes)); }

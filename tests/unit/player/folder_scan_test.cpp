@@ -94,4 +94,44 @@ TEST_F(FolderScan, MiniBuildSelectsTheRememberedEntryWhenItExists) {
   }
 }
 
+// The names in the order FindFirstFileA/FindNextFileA give them, tracks only.
+std::vector<std::string> ListedTracks(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA entry{};
+  HANDLE search = FindFirstFileA((folder + "*.mp3").c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do names.emplace_back(entry.cFileName);
+  while (FindNextFileA(search, &entry));
+  FindClose(search);
+  return names;
+}
+
+// The wanted entry is selected after the last one is appended: an index
+// naming that last entry is selected, one equal to the count is not, and the
+// list keeps the system's order (not sorted) across many entries.
+TEST_F(FolderScan, ManyEntriesKeepTheListingOrderAndTheLastCanBeWanted) {
+  TempFolder& folder = NewFolder("deck-scan-many");
+  for (int i = 0; i < 400; ++i) {
+    std::string name = "п";
+    name += std::to_string(i * 7919 % 1000);
+    folder.addFile(name + ".mp3");
+  }
+  state.folderPath = folder.path() + "x.mp3";
+  const std::vector<std::string> listed = ListedTracks(folder.path());
+  ASSERT_EQ(listed.size(), 400u);
+  struct Case {
+    int trackIndex;
+    int selected;
+  };
+  for (const Case c : {Case{399, 399}, Case{400, -1}, Case{0, 0}}) {
+    state.trackIndex = c.trackIndex;
+    ScanFolder(state, mini);
+    EXPECT_EQ(ListEntries(), listed);
+    EXPECT_EQ(state.trackCount, 400);
+    EXPECT_EQ(gadgetValue(kList), c.selected) << "trackIndex " << c.trackIndex;
+  }
+  ScanFolder(state, full);
+  EXPECT_EQ(gadgetValue(kList), 0);
+}
+
 }  // namespace

@@ -45,6 +45,32 @@ TEST_F(SearchList, FindsTheNamedEntryAnywhereInTheList) {
   }
 }
 
+// Where the search stops, as searchIndex shows it: at the match, or at the
+// entry count when nothing matched. Letter case counts, a prefix of a listed
+// name is another name, and the empty name finds nothing.
+TEST_F(SearchList, StopsAtTheMatchOrAtTheCount) {
+  FillList({"track 1.mp3", "track 10.mp3", "Песня.wav", "песня.wav"});
+  struct Case {
+    std::string name;
+    int selected;
+    int searchIndex;
+  };
+  const Case cases[] = {{"track 10.mp3", 1, 1}, {"песня.wav", 3, 3}, {"ПЕСНЯ.wav", -1, 4},
+                        {"track 1.mp", -1, 4},  {"", -1, 4},         {"track 1.mp3", 0, 0}};
+  for (const Case& c : cases) {
+    setGadgetValue(kList, 2);
+    state.searchIndex = -7;
+    SelectEntryNamed(state, full, c.name);
+    EXPECT_EQ(gadgetValue(kList), c.selected) << c.name;
+    EXPECT_EQ(gadgetCaption(kList), c.selected < 0 ? "" : c.name) << c.name;
+    EXPECT_EQ(state.searchIndex, c.searchIndex) << c.name;
+  }
+  clearList(kList);
+  SelectEntryNamed(state, full, "");
+  EXPECT_EQ(state.searchIndex, 0);
+  EXPECT_EQ(gadgetValue(kList), -1);
+}
+
 // The requester is modal, so a second thread waits for the window titled
 // "Открыть" and answers it: with an empty path it cancels the way the Escape
 // key would, otherwise it types the path into the name field and presses OK.

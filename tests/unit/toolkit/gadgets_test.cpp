@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "toolkit_window.h"
@@ -175,6 +176,60 @@ TEST_F(Gadgets, PanelForwardsItsListAndAnswersItsColours) {
   PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3));
   PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(5, 3));
   EXPECT_EQ(pollForGadgetEvent(21, kLeftClick), kGadgetEvent);
+}
+
+std::vector<std::string> listTexts(HWND list) {
+  std::vector<std::string> texts;
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::string text(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+// Enough entries to outgrow any small first allocation of the control.
+TEST_F(Gadgets, AppendedEntriesFollowTheOldOnesInOrderAndRedrawComesBack) {
+  HWND list = newListGadget(21, 10, 10, 200, 100);
+  ASSERT_TRUE(list);
+  insertListItem(21, -1, "старый");
+  std::vector<std::string> added;
+  for (int i = 0; i < 300; ++i) added.push_back("запись " + std::to_string(i) + ".mp3");
+  added.push_back("");
+  appendListItems(21, added);
+  appendListItems(21, {});
+
+  std::vector<std::string> expected{"старый"};
+  expected.insert(expected.end(), added.begin(), added.end());
+  EXPECT_EQ(listTexts(list), expected);
+  EXPECT_EQ(listItemCount(21), 302);
+  EXPECT_EQ(gadgetValue(21), -1);
+
+  // With redraw left off, emptying the list would not ask for a repaint.
+  UpdateWindow(list);
+  ASSERT_FALSE(GetUpdateRect(list, nullptr, FALSE));
+  clearList(21);
+  EXPECT_TRUE(GetUpdateRect(list, nullptr, FALSE));
+}
+
+// Texts are compared byte for byte: letter case counts, a prefix or an
+// extension of an entry is another name, and the first of equal entries wins.
+TEST_F(Gadgets, FindListItemComparesWholeTextsExactly) {
+  ASSERT_TRUE(newListGadget(21, 10, 10, 200, 100));
+  appendListItems(21, {"a.mp3", "Вальс.mp3", "a.mp3x", "вальс.mp3", "Вальс.mp3", "b.mp3"});
+  setGadgetValue(21, 5);
+  struct Case {
+    std::string text;
+    int found;
+  };
+  const Case cases[] = {{"a.mp3", 0},     {"Вальс.mp3", 1}, {"вальс.mp3", 3}, {"a.mp3x", 2},
+                        {"A.MP3", -1},    {"a.mp", -1},     {"b.mp3", 5},     {"", -1},
+                        {"ВАЛЬС.mp3", -1}};
+  for (const Case& c : cases) EXPECT_EQ(findListItem(21, c.text), c.found) << c.text;
+  EXPECT_EQ(gadgetValue(21), 5);  // reading the entries selects nothing
+  EXPECT_EQ(findListItem(99, "a.mp3"), -1);
 }
 
 }  // namespace
