@@ -7,6 +7,7 @@
 #include <span>
 
 #include "profile/colour.h"
+#include "profile/deck_layout.h"
 #include "profile/deck_profile.h"
 #include "skin/embedded_picture.h"
 
@@ -43,6 +44,11 @@ struct GadgetSpec {
 constexpr int kPanelText = Rgb(93, 93, 93);
 constexpr int kPanelBack = Rgb(21, 21, 21);
 constexpr int kLinkHover = Rgb(181, 181, 181);
+
+// An image gadget over a box of the deck, showing `image` at start.
+constexpr GadgetSpec PictureGadget(int number, const Box& box, int image = -1) {
+  return {GadgetKind::Picture, number, box.x, box.y, box.width, box.height, image};
+}
 
 void CreateGadgets(std::span<const GadgetSpec> table);
 

@@ -24,8 +24,8 @@ void CALLBACK TimeDisplayTimer(HWND, UINT, UINT_PTR, DWORD) {
 void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin) {
   startToolkit();
   DecodeSkin(skin.pictures);
-  newScreenImage(profile.seekCanvasImage, 24, 120);
-  newScreenImage(profile.volumeCanvasImage, 60, 11);
+  newScreenImage(profile.seekCanvasImage, kDeck.seekBar.width, kDeck.seekBar.height);
+  newScreenImage(profile.volumeCanvasImage, kDeck.volumeSlot.width, kDeck.volumeSlot.height);
   state.gdipToken = StartGdiplus();
   state.discBitmap = LoadDiscBitmap(skin.recordPicture);
   newImage(kCanvasImage, skin.canvasSize, skin.canvasSize, 32);

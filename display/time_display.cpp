@@ -4,6 +4,7 @@
 
 #include "audio/audio.h"
 #include "display/time_text.h"
+#include "profile/deck_layout.h"
 #include "toolkit/drawing.h"
 #include "toolkit/gadgets.h"
 #include "toolkit/images.h"
@@ -11,9 +12,9 @@
 
 namespace {
 
-constexpr int kSeekWidth = 24, kSeekHeight = 120;
+constexpr int kSeekWidth = kDeck.seekBar.width, kSeekHeight = kDeck.seekBar.height;
 constexpr int kMarkerX = 2, kMarkerWidth = 22, kMarkerHeight = 17;
-constexpr int kVolumeWidth = 60, kVolumeHeight = 11;
+constexpr int kVolumeWidth = kDeck.volumeSlot.width, kVolumeHeight = kDeck.volumeSlot.height;
 constexpr int kKnobWidth = 13, kKnobHeight = 10;
 
 // The library's 64-bit length is kept whole, so seeking stays right in a

@@ -22,12 +22,14 @@ namespace {
 // The skin beneath the canvas, lined up with the window's backdrop.
 constexpr int kSkinCanvasX = -kCanvasLeft;
 constexpr CanvasLayer kBeneath[] = {
-    {kSkin, &kSkinCanvasX, -kCanvasTop, 435, 360},
+    {kSkin, &kSkinCanvasX, -kCanvasTop, kDeck.clientWidth, kDeck.closedHeight},
 };
 constexpr CanvasLayer kAbove[] = {
-    {kPowerSwitchOff, &state.powerSwitchX, 9, 21, 18},
+    {kPowerSwitchOff, &state.powerSwitchX, kDeck.powerSwitch.y - kCanvasTop,
+     kDeck.powerSwitch.width, kDeck.powerSwitch.height},
     {kPowerLampLit, &state.powerLampX, 7, 16, 16},
-    {kStartButtonLit, &state.glowCanvasX, 279, 35, 35},
+    {kStartButtonLit, &state.glowCanvasX, kDeck.startButton.y - kCanvasTop,
+     kDeck.startButton.width, kDeck.startButton.height},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 // deckplayer's numbers: its images, gadgets and speeds, named by role.
+#include "profile/deck_layout.h"
 #include "profile/deck_profile.h"
 
 namespace full {
@@ -43,9 +44,9 @@ constexpr int kCanvasTop = 17;
 constexpr int kCanvasSize = 300;
 constexpr int kPowerLampOn = 272;  // powerLampX while the power is on
 constexpr int kHidden = -100;      // an x outside the canvas and the window
-constexpr int kPowerSwitchOffX = -6;
-constexpr int kGlowCanvasX = -20;
-constexpr int kGlowGadgetX = 10;
+constexpr int kPowerSwitchOffX = kDeck.powerSwitch.x - kCanvasLeft;
+constexpr int kGlowCanvasX = kDeck.startButton.x - kCanvasLeft;
+constexpr int kGlowGadgetX = kDeck.startButton.x;
 
 // Speeds of the record, degrees per pass.
 constexpr float kStandStill = 0.0f;

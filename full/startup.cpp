@@ -23,12 +23,14 @@ constexpr SkinPicture kSkinPictures[] = {
 
 constexpr GadgetSpec kDeckGadgets[] = {
     {GadgetKind::Picture, kCanvasGadget, kCanvasLeft, kCanvasTop, 0, 0, kCanvas},
-    {GadgetKind::Picture, kLitButtonGadget, kHidden, 296, 35, 35, kStartButtonLit},
-    {GadgetKind::Picture, kVolumeGadget, 323, 288, 60, 11, kVolumeCanvas},
-    {GadgetKind::Picture, kSeekGadget, 394, 212, 24, 120, kSeekCanvas},
-    {GadgetKind::Picture, kPauseIndicator, 381, 108, 40, 60},
-    {GadgetKind::Picture, kPreviousTarget, 54, 320, 13, 13},
-    {GadgetKind::Picture, kNextTarget, 79, 320, 13, 13},
+    // Lit only while hovered, so it starts outside the window.
+    PictureGadget(kLitButtonGadget, {kHidden, kDeck.startButton.y, kDeck.startButton.width,
+                                     kDeck.startButton.height}, kStartButtonLit),
+    PictureGadget(kVolumeGadget, kDeck.volumeSlot, kVolumeCanvas),
+    PictureGadget(kSeekGadget, kDeck.seekBar, kSeekCanvas),
+    PictureGadget(kPauseIndicator, kDeck.pauseIndicator),
+    PictureGadget(kPreviousTarget, kDeck.previous),
+    PictureGadget(kNextTarget, kDeck.next),
 };
 
 constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел2.png", kCanvasSize};

@@ -20,8 +20,8 @@ namespace {
 
 // Both skins lie beneath the label; the one not shown is drawn far outside.
 constexpr CanvasLayer kBeneath[] = {
-    {kPausedSkin, &state.pausedSkinX, -kCanvasTop, 435, 550},
-    {kPlayingSkin, &state.playingSkinX, -kCanvasTop, 435, 550},
+    {kPausedSkin, &state.pausedSkinX, -kCanvasTop, kDeck.clientWidth, kDeck.openHeight},
+    {kPlayingSkin, &state.playingSkinX, -kCanvasTop, kDeck.clientWidth, kDeck.openHeight},
 };
 
 }  // namespace

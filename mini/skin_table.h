@@ -1,5 +1,6 @@
 #pragma once
 // deckplayer-mini's numbers: its images, gadgets and speeds, named by role.
+#include "profile/deck_layout.h"
 #include "profile/deck_profile.h"
 
 namespace mini {
@@ -43,6 +44,7 @@ constexpr int kNextTarget = 23;
 constexpr int kCanvasLeft = 114;
 constexpr int kCanvasTop = 100;
 constexpr int kCanvasSize = 137;
+constexpr Box kPowerLamp = {302, 25, 16, 16};
 constexpr int kMotorOn = 272;
 constexpr int kMotorOff = -100;
 constexpr int kSkinShown = -kCanvasLeft;  // a skin's canvas x when it lies under the canvas

@@ -28,14 +28,14 @@ constexpr SkinPicture kSkinPictures[] = {
 
 constexpr GadgetSpec kDeckGadgets[] = {
     {GadgetKind::Picture, kCanvasGadget, kCanvasLeft, kCanvasTop, kCanvasSize, kCanvasSize},
-    {GadgetKind::Picture, kLitButtonGadget, 10, 296, 35, 35},
-    {GadgetKind::Picture, kPowerSwitchGadget, 24, 26, 21, 18, kPowerSwitchOff},
-    {GadgetKind::Picture, kPowerLampGadget, 302, 25, 16, 16},
-    {GadgetKind::Picture, kVolumeGadget, 323, 288, 60, 11, kVolumeCanvas},
-    {GadgetKind::Picture, kSeekGadget, 394, 212, 24, 120, kSeekCanvas},
-    {GadgetKind::Picture, kPauseIndicator, 381, 108, 40, 60},
-    {GadgetKind::Picture, kPreviousTarget, 54, 320, 13, 13},
-    {GadgetKind::Picture, kNextTarget, 79, 320, 13, 13},
+    PictureGadget(kLitButtonGadget, kDeck.startButton),
+    PictureGadget(kPowerSwitchGadget, kDeck.powerSwitch, kPowerSwitchOff),
+    PictureGadget(kPowerLampGadget, kPowerLamp),
+    PictureGadget(kVolumeGadget, kDeck.volumeSlot, kVolumeCanvas),
+    PictureGadget(kSeekGadget, kDeck.seekBar, kSeekCanvas),
+    PictureGadget(kPauseIndicator, kDeck.pauseIndicator),
+    PictureGadget(kPreviousTarget, kDeck.previous),
+    PictureGadget(kNextTarget, kDeck.next),
 };
 
 constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел_мини4.png", kCanvasSize};

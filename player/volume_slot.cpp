@@ -4,6 +4,7 @@
 
 #include "audio/audio.h"
 #include "player/control_arithmetic.h"
+#include "profile/deck_layout.h"
 #include "toolkit/events.h"
 #include "toolkit/gadgets.h"
 
@@ -25,7 +26,8 @@ bool LeftButtonDown() {
 void FollowVolumeSlot(DeckState& state, const DeckProfile& profile) {
   if (!LeftButtonDown()) return;
   state.mouseX = cursorX(kMainWindow);
-  state.volumeKnobX = KnobXAt(state.mouseX, gadgetLeft(profile.volumeGadget));
-  state.volume = VolumeAt(state.mouseX);
+  const int slotLeft = gadgetLeft(profile.volumeGadget);
+  state.volumeKnobX = KnobXAt(state.mouseX, slotLeft);
+  state.volume = VolumeAt(state.mouseX, slotLeft, kDeck.volumeSlot.width);
   BASS_ChannelSetAttribute(state.stream, kVolumeAttribute, state.volume);
 }

@@ -143,15 +143,17 @@ bool WaitForActivity(AudioHandle stream, std::uint32_t wanted, int milliseconds)
 // The audio library is started once per process: the first BASS_Init wins.
 void PlayerTest::SetUp() {
   StartOnce();
-  HWND window = newWindow(kMainWindow, 0, 0, 435, 550, "Ровел mp3", kPlayerWindowFlags);
+  HWND window = newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.openHeight, kProgramTitle, kPlayerWindowFlags);
   ASSERT_NE(window, nullptr);
   static bool audioStarted = BASS_Init(kDefaultDevice, 44100, 0, window, nullptr);
   ASSERT_TRUE(audioStarted);
   ASSERT_NE(newListGadget(kList, 20, 370, 390, 120), nullptr);
   ASSERT_NE(newLabelGadget(kFolderLabel, 0, 0, 0, 0, "Путь"), nullptr);
   ASSERT_NE(newCheckGadget(kPlayingFlag, 0, 0, 0, 0, ""), nullptr);
-  ASSERT_NE(newPictureGadget(kVolumeSlot, kVolumeSlotLeft, 288, 60, 11, nullptr), nullptr);
-  ASSERT_NE(newPictureGadget(kFader, 396, kFaderTop, 24, 120, nullptr), nullptr);
+  const Box& slot = kDeck.volumeSlot;
+  ASSERT_NE(newPictureGadget(kVolumeSlot, slot.x, slot.y, slot.width, slot.height, nullptr), nullptr);
+  const Box& bar = kDeck.seekBar;
+  ASSERT_NE(newPictureGadget(kFader, bar.x, bar.y, bar.width, bar.height, nullptr), nullptr);
   state.volume = 1.0f;
   state.volumeKnobX = 20;
   full = MakeProfile(false);

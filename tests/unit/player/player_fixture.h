@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "profile/deck_layout.h"
 #include "profile/deck_profile.h"
 #include "profile/deck_state.h"
 
@@ -18,8 +19,8 @@ constexpr int kFolderLabel = 12;
 constexpr int kPlayingFlag = 13;
 constexpr int kVolumeSlot = 15;
 constexpr int kFader = 19;
-constexpr int kVolumeSlotLeft = 323;
-constexpr int kFaderTop = 212;
+constexpr int kVolumeSlotLeft = kDeck.volumeSlot.x;
+constexpr int kFaderTop = kDeck.seekBar.y;
 constexpr float kPlaySpeed = 1.5f;
 
 DeckProfile MakeProfile(bool selectsTrackIndex);
