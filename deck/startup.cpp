@@ -29,7 +29,7 @@ void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin
   state.gdipToken = StartGdiplus();
   state.discBitmap = LoadDiscBitmap(skin.recordPicture);
   newImage(kCanvasImage, skin.canvasSize, skin.canvasSize, 32);
-  newWindow(kMainWindow, 0, 0, kClientWidth, kClosedHeight, kProgramTitle, kPlayerWindowFlags);
+  newWindow(kMainWindow, 0, 0, kClientWidth, kClosedHeight, kProgramTitle, kDeckWindowFlags);
   CreateGadgets(skin.deckGadgets);
   CreateGadgets(PanelGadgets(profile));
 }

@@ -7,6 +7,8 @@
 // twice with different macros.
 #include <span>
 
+#include "toolkit/window.h"
+
 // One picture the record renderer draws onto the canvas at a fixed y and at
 // an x that follows a field of the program's state (or a constant),
 // stretched to its own size.
@@ -73,3 +75,6 @@ constexpr int kTrackListing = 0;
 constexpr int kGdiplusLibrary = 0;
 constexpr int kCanvasImage = 0;
 constexpr const char* kProgramTitle = "Ровел mp3";
+// The deck's window: title bar, system menu and minimise box, centred on the
+// screen; no frame to resize.
+constexpr unsigned kDeckWindowFlags = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | kWindowCentred;

@@ -20,7 +20,7 @@ LRESULT CALLBACK RecordSizes(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 HWND OpenWindow(int clientHeight) {
   HWND window = newWindow(kMainWindow, 20, 20, 435, clientHeight, kProgramTitle,
-                          kPlayerWindowFlags & ~1u);
+                          kDeckWindowFlags & ~1u);
   toolkitProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordSizes)));
   while (pollEvent() != kNoEvent) {

@@ -63,7 +63,7 @@ class TimeDisplay : public ::testing::Test {
   // with the third selected, and pictures whose colours can be found again.
   static void Build(TestDeck& deck) {
     const DeckProfile& p = deck.profile;
-    newWindow(kMainWindow, 0, 0, 435, 550, kProgramTitle, kPlayerWindowFlags);
+    newWindow(kMainWindow, 0, 0, 435, 550, kProgramTitle, kDeckWindowFlags);
     newImage(p.seekCanvasImage, 24, 120, 32);
     SolidImage(p.seekScaleImage, 24, 120, Rgb(30, 30, 30));
     SolidImage(p.seekMarkerImage, 22, 17, kMarker);

@@ -143,7 +143,7 @@ bool WaitForActivity(AudioHandle stream, std::uint32_t wanted, int milliseconds)
 // The audio library is started once per process: the first BASS_Init wins.
 void PlayerTest::SetUp() {
   StartOnce();
-  HWND window = newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.openHeight, kProgramTitle, kPlayerWindowFlags);
+  HWND window = newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.openHeight, kProgramTitle, kDeckWindowFlags);
   ASSERT_NE(window, nullptr);
   static bool audioStarted = BASS_Init(kDefaultDevice, 44100, 0, window, nullptr);
   ASSERT_TRUE(audioStarted);

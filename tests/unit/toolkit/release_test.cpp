@@ -18,7 +18,7 @@ struct Made {
 
 Made makeOneOfEach(HBITMAP image) {
   Made made;
-  HWND window = newWindow(0, 0, 0, 300, 200, "Проба", kPlayerWindowFlags);
+  HWND window = newWindow(0, 0, 0, 300, 200, "Проба", kTestWindowFlags);
   setWindowBackdrop(window, image);
   HWND panel = newPanelGadget(20, 0, 100, 300, 100);
   HWND list = newListGadget(21, 5, 5, 150, 80);
