@@ -33,8 +33,7 @@ void HandleVolumeSlot(DeckState& state, const DeckProfile& profile) {
   if (CursorOver(state, kDeckRects.volumeSlot)) FollowVolumeSlot(state, profile);
 }
 
-void HandleTrackStep(DeckState& state, const DeckProfile& profile, const HitRect& rect,
-                     int step) {
+void HandleTrackStep(DeckState& state, const DeckProfile& profile, const HitRect& rect, int step) {
   if (CursorOver(state, rect) && ClickedThisPass()) StepTrack(state, profile, step);
 }
 

@@ -28,11 +28,9 @@ void ShowHeight(int height) {
 // shows from the second step on: 96 steps each way.
 int SlidePanel(const DeckState& state) {
   if (state.panelOpen == 1) {
-    for (int height = kClosedHeight; height <= kOpenHeight; height += kStepRows)
-      ShowHeight(height);
+    for (int height = kClosedHeight; height <= kOpenHeight; height += kStepRows) ShowHeight(height);
   } else {
-    for (int height = kOpenHeight; height >= kClosedHeight; height -= kStepRows)
-      ShowHeight(height);
+    for (int height = kOpenHeight; height >= kClosedHeight; height -= kStepRows) ShowHeight(height);
   }
   return 0;
 }

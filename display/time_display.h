@@ -5,4 +5,3 @@
 #include "profile/deck_state.h"
 
 void UpdateTimeDisplay(DeckState& state, const DeckProfile& profile);
-

@@ -28,8 +28,8 @@ constexpr CanvasLayer kAbove[] = {
     {kPowerSwitchOff, &state.powerSwitchX, kDeck.powerSwitch.y - kCanvasTop,
      kDeck.powerSwitch.width, kDeck.powerSwitch.height},
     {kPowerLampLit, &state.powerLampX, 7, 16, 16},
-    {kStartButtonLit, &state.glowCanvasX, kDeck.startButton.y - kCanvasTop,
-     kDeck.startButton.width, kDeck.startButton.height},
+    {kStartButtonLit, &state.glowCanvasX, kDeck.startButton.y - kCanvasTop, kDeck.startButton.width,
+     kDeck.startButton.height},
 };
 
 }  // namespace

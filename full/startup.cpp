@@ -24,8 +24,9 @@ constexpr SkinPicture kSkinPictures[] = {
 constexpr GadgetSpec kDeckGadgets[] = {
     {GadgetKind::Picture, kCanvasGadget, kCanvasLeft, kCanvasTop, 0, 0, kCanvas},
     // Lit only while hovered, so it starts outside the window.
-    PictureGadget(kLitButtonGadget, {kHidden, kDeck.startButton.y, kDeck.startButton.width,
-                                     kDeck.startButton.height}, kStartButtonLit),
+    PictureGadget(kLitButtonGadget,
+                  {kHidden, kDeck.startButton.y, kDeck.startButton.width, kDeck.startButton.height},
+                  kStartButtonLit),
     PictureGadget(kVolumeGadget, kDeck.volumeSlot, kVolumeCanvas),
     PictureGadget(kSeekGadget, kDeck.seekBar, kSeekCanvas),
     PictureGadget(kPauseIndicator, kDeck.pauseIndicator),

@@ -14,7 +14,7 @@ namespace mini {
 namespace {
 
 constexpr SkinPicture kSkinPictures[] = {
-    {kPausedSkin, mini_skin::paused},
+    {kPausedSkin, mini_skin::paused},  // decoded in this order
     {kPowerSwitchOff, mini_skin::power_switch_off},
     {kPowerLampLit, mini_skin::power_lamp_on},
     {kStartButtonLit, mini_skin::start_button_lit},

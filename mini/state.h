@@ -10,8 +10,8 @@ namespace mini {
 struct PlayerState : DeckState {
   int motorState;            // 272 while the power is on (the sign that the motor runs), -100 off
   std::string positionText;  // the remembered "Позиция" as read
-  int pausedSkinX;   // canvas x of the paused skin: -114 while paused, -1000 otherwise
-  int playingSkinX;  // canvas x of the playing skin: -1000 while paused, -114 otherwise
+  int pausedSkinX;           // canvas x of the paused skin: -114 while paused, -1000 otherwise
+  int playingSkinX;          // canvas x of the playing skin: -1000 while paused, -114 otherwise
 };
 
 extern PlayerState state;

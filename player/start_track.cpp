@@ -13,8 +13,7 @@
 // wakes, decodes the first block at that volume already.
 void StartTrack(DeckState& state, const DeckProfile& profile) {
   BASS_StreamFree(state.stream);
-  const std::string path =
-      gadgetCaption(profile.folderGadget) + gadgetCaption(profile.listGadget);
+  const std::string path = gadgetCaption(profile.folderGadget) + gadgetCaption(profile.listGadget);
   if (!path.empty()) {
     state.stream = BASS_StreamCreateFile(false, path.c_str(), 0, 0, 0);
     BASS_ChannelSetAttribute(state.stream, kVolumeAttribute, state.volume);

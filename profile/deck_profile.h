@@ -27,9 +27,9 @@ enum class TitleForm {
 
 struct DeckProfile {
   // Playback and the track list.
-  int folderGadget;       // hidden label whose text is the tracks' folder
-  int listGadget;         // the track list
-  int playingFlagGadget;  // hidden check box: a track was started
+  int folderGadget;            // hidden label whose text is the tracks' folder
+  int listGadget;              // the track list
+  int playingFlagGadget;       // hidden check box: a track was started
   bool scanSelectsTrackIndex;  // the scan selects trackIndex, else entry 0
 
   // Speeds of the record, degrees per pass.
@@ -42,7 +42,7 @@ struct DeckProfile {
   int openLink;
   int pauseLink;
   int unitLabel;
-  int listPanel;  // clips the list's frame away
+  int listPanel;             // clips the list's frame away
   int pauseIndicatorGadget;  // shows the lifted tonearm while paused
   int tonearmLiftedImage;
   int pausedBackdrop;   // the window's backdrop while paused, -1 to keep it

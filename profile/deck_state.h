@@ -11,7 +11,7 @@
 struct DeckState {
   AudioHandle stream;
   float volume;
-  float spinStep;   // degrees added to the record's angle on every pass
+  float spinStep;  // degrees added to the record's angle on every pass
   float spinAngle;
   int powerOn;
   int paused;
