@@ -1,21 +1,13 @@
 #include "audio/stream_feed.h"
 
+#include "audio/downmix.h"
+
 #include <algorithm>
 #include <syn123.h>
 
 namespace {
 
 constexpr std::size_t kChunkFrames = 1024;
-
-// Streams with more than two channels are heard through their front pair,
-// which WAVE_FORMAT_EXTENSIBLE's default order puts first.
-void ToStereo(const float* in, std::uint32_t channels, std::size_t frames, float* out) {
-  for (std::size_t i = 0; i < frames; ++i) {
-    const float* frame = in + i * channels;
-    out[2 * i] = frame[0];
-    out[2 * i + 1] = channels > 1 ? frame[1] : frame[0];
-  }
-}
 
 }  // namespace
 

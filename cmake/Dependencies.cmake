@@ -25,3 +25,18 @@ find_library(OUT123_LIB out123 REQUIRED)
 add_library(deps_mpg123 INTERFACE)
 target_include_directories(deps_mpg123 INTERFACE ${MPG123_INCLUDE})
 target_link_libraries(deps_mpg123 INTERFACE ${OUT123_LIB} ${SYN123_LIB} ${MPG123_LIB} shlwapi winmm)
+
+# libsndfile (the WAV path, no external codec libraries), cross-built the same way.
+find_path(SNDFILE_INCLUDE sndfile.h REQUIRED)
+find_library(SNDFILE_LIB sndfile REQUIRED)
+add_library(deps_sndfile INTERFACE)
+target_include_directories(deps_sndfile INTERFACE ${SNDFILE_INCLUDE})
+target_link_libraries(deps_sndfile INTERFACE ${SNDFILE_LIB})
+
+# TiMidity with the patches in patches/timidity/ and our SDL stand-in header,
+# built by scripts/bootstrap into .deps/<triplet>/.
+find_path(TIMIDITY_INCLUDE timidity/timidity.h REQUIRED)
+find_library(TIMIDITY_LIB timidity REQUIRED)
+add_library(deps_timidity INTERFACE)
+target_include_directories(deps_timidity INTERFACE ${TIMIDITY_INCLUDE})
+target_link_libraries(deps_timidity INTERFACE ${TIMIDITY_LIB})

@@ -7,6 +7,7 @@ import math
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
@@ -476,6 +477,31 @@ def write_tone_mp3(path, frequency, seconds):
     write_tone_wav(source, frequency, seconds)
     subprocess.run(["lame", "--silent", "-b", "192", str(source), str(path)], check=True)
     source.unlink()
+    return path
+
+
+def write_tone_ima_adpcm(path, frequency, seconds):
+    """The tone as IMA ADPCM, the WAV encoding of dictaphones and old games."""
+    path = Path(path)
+    source = path.with_suffix(".source.wav")
+    write_tone_wav(source, frequency, seconds)
+    subprocess.run(["sox", str(source), "-e", "ima-adpcm", str(path)], check=True)
+    source.unlink()
+    return path
+
+
+def write_tone_mp3_in_wav(path, frequency, seconds):
+    """The tone as MPEG layer III frames in a WAVE wrapper (format tag 0x55),
+    as some recorders and converters write it."""
+    path = Path(path)
+    mpeg = write_tone_mp3(path.with_suffix(".source.mp3"), frequency, seconds)
+    frames = mpeg.read_bytes()
+    mpeg.unlink()
+    # MPEGLAYER3WAVEFORMAT: the WAVEFORMATEX fields, then the MPEG ones.
+    fmt = struct.pack("<HHIIHHHHIHHH", 0x55, 2, 44100, 24000, 1, 0, 12, 1, 2, 627, 1, 1393)
+    body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt
+    body += b"data" + struct.pack("<I", len(frames)) + frames + b"\0" * (len(frames) % 2)
+    path.write_bytes(b"RIFF" + struct.pack("<I", len(body)) + body)
     return path
 
 
