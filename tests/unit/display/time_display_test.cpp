@@ -10,6 +10,7 @@
 #include "audio/test_hooks.h"
 #include "deck/startup.h"
 #include "deck_fixture.h"
+#include "tests/unit/audio/wav_bytes.h"
 #include "toolkit/facilities.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/unique_handle.h"
@@ -20,24 +21,14 @@ constexpr int kRate = 44100, kChannels = 2, kWavSeconds = 2;
 constexpr std::int64_t kWavBytes = std::int64_t{kRate} * kChannels * 2 * kWavSeconds;
 const int kMarker = Rgb(250, 20, 20), kKnob = Rgb(20, 250, 20);
 
-void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-}
-
 // A quiet 440 Hz square wave as 16-bit stereo PCM.
 std::string WriteWav(const std::string& path) {
-  std::vector<char> out{'R', 'I', 'F', 'F'};
-  PutLittleEndian(out, static_cast<std::uint32_t>(36 + kWavBytes), 4);
-  for (char c : std::string("WAVEfmt ")) out.push_back(c);
-  PutLittleEndian(out, 16, 4), PutLittleEndian(out, 1, 2), PutLittleEndian(out, kChannels, 2);
-  PutLittleEndian(out, kRate, 4), PutLittleEndian(out, kRate * kChannels * 2, 4);
-  PutLittleEndian(out, kChannels * 2, 2), PutLittleEndian(out, 16, 2);
-  for (char c : std::string("data")) out.push_back(c);
-  PutLittleEndian(out, static_cast<std::uint32_t>(kWavBytes), 4);
+  Bytes samples;
   for (std::int64_t frame = 0; frame < kWavBytes / 4; ++frame) {
     std::uint32_t level = (frame / 50) % 2 ? 2000u : static_cast<std::uint16_t>(-2000);
-    PutLittleEndian(out, level, 2), PutLittleEndian(out, level, 2);
+    Put16(samples, level), Put16(samples, level);
   }
+  const Bytes out = WavFile({.channels = kChannels, .rate = kRate}, samples);
   UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
