@@ -26,9 +26,16 @@ DWORD ThreadsOf(DWORD pid) {
   return count;
 }
 
+// A named CALLBACK, not a lambda: on i686 a lambda converts only to a
+// cdecl pointer, and WNDENUMPROC is stdcall.
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++*reinterpret_cast<DWORD*>(count);
+  return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   ++*reinterpret_cast<DWORD*>(count);
-  EnumChildWindows(window, [](HWND, LPARAM n) { ++*reinterpret_cast<DWORD*>(n); return TRUE; }, count);
+  EnumChildWindows(window, CountChild, count);
   return TRUE;
 }
 
