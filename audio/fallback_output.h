@@ -2,6 +2,8 @@
 // while it does not. On the silent output the device is tried again, now and
 // then and whenever a new stream is created, and taken back when it opens.
 // The frame count runs on across every switch, so positions are kept.
+// Every output hands over blocks of rate / 100 frames, the size the mixer
+// made its buffers for, so a switch never changes the block size.
 #pragma once
 
 #include "audio/output.h"

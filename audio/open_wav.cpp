@@ -14,7 +14,8 @@ bool IsMpeg(std::uint16_t tag) { return tag == kWaveFormatMpeg || tag == kWaveFo
 
 }  // namespace
 
-// Wave64 names its RIFF and WAVE chunks by GUIDs that begin with these letters.
+// RIFX is the big-endian RIFF; Wave64 names its RIFF and WAVE chunks by
+// GUIDs that begin with these letters.
 bool IsWavFile(ByteReader& reader) {
   unsigned char head[28] = {};
   const std::size_t got = reader.read(head, sizeof head);
@@ -27,10 +28,10 @@ bool IsWavFile(ByteReader& reader) {
 }
 
 // MPEG audio in a WAVE wrapper is the MPEG decoder's, reading only the data
-// chunk. A data size that cannot be right (a recorder that never finished
-// its header) is shown to libsndfile corrected, since it plays such a file
-// only when the RIFF size is unfinished too, and then to the end of the
-// file, chunks after the samples included.
+// chunk. A data size that cannot be right is shown to libsndfile corrected:
+// of a recorder's unfinished header it plays a size of 0 only when the RIFF
+// size is unfinished too, and 0xFFFFFFFF to the end of the file, chunks
+// after the samples included.
 std::unique_ptr<Decoder> OpenWav(std::unique_ptr<ByteReader> reader) {
   const auto chunks = ReadWavChunks(*reader);
   if (chunks && chunks->dataBytes <= 0) return nullptr;

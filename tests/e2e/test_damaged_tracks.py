@@ -13,6 +13,10 @@ from harness import wait_until
 from test_deckplayer import LIST, power_on_and_open_panel, open_file
 
 GOOD_SECONDS = 1.5
+# The track opened first plays on while the list is brought to its top, which
+# takes a few seconds of window probes on a loaded machine.
+FIRST = "00-good.wav"
+FIRST_SECONDS = 8.0
 SKIP_SECONDS = 1.0
 
 
@@ -26,7 +30,7 @@ def folder(tmp_path):
         name = f"{group}0-good.{'wav' if group % 2 == 0 else 'mp3'}"
         frequency = 440.0 * (1.25 ** group)
         writer = harness.write_tone_wav if name.endswith(".wav") else harness.write_tone_mp3
-        writer(music / name, frequency, GOOD_SECONDS)
+        writer(music / name, frequency, FIRST_SECONDS if name == FIRST else GOOD_SECONDS)
         tones[name] = frequency
         if group == 3:
             break
@@ -45,8 +49,8 @@ def test_damaged_tracks_are_skipped_and_every_good_one_plays(launch, workdir, fo
     music, tones = folder
     player = launch("deckplayer.exe", workdir)
     power_on_and_open_panel(player)
-    open_file(player, music / "00-good.wav")
-    wait_until(lambda: player.title() == "00-good.wav", 10, 0.1, "the first track")
+    open_file(player, music / FIRST)
+    wait_until(lambda: player.title() == FIRST, 10, 0.1, "the first track")
     listed = player.control(LIST)
     items = list(listed.items)
     order = [name for name in items if name in tones]
@@ -65,7 +69,7 @@ def test_damaged_tracks_are_skipped_and_every_good_one_plays(launch, workdir, fo
     # to where the pointer already is never makes.
     player.move(5, 5)
     recording = pulse.record(artifacts / "capture.wav")
-    player.click(*listed.item_centre(0), repeat=2)
+    play_from_top(player, listed, items)
     seen = {}
     deadline = time.monotonic() + 60
     while time.monotonic() < deadline:
@@ -85,6 +89,22 @@ def test_damaged_tracks_are_skipped_and_every_good_one_plays(launch, workdir, fo
     # for each damaged entry, then the next one shows.
     for before, after in zip(order, order[1:]):
         between = items.index(after) - items.index(before) - 1
-        gap = seen[after] - seen[before] - GOOD_SECONDS
+        gap = seen[after] - seen[before] - (FIRST_SECONDS if before == FIRST else GOOD_SECONDS)
         assert gap < SKIP_SECONDS * max(between, 1), (before, after, between, gap)
     assert player.alive()
+
+
+def play_from_top(player, listed, items, tries=3):
+    """Double-clicks the first entry. While the first track plays on, the
+    title changes early only when the double-click took; a loaded machine has
+    been seen to lose one, so it is given again."""
+    for _ in range(tries):
+        player.click(*listed.item_centre(0), repeat=2)
+        if items[0] == FIRST:
+            return
+        try:
+            wait_until(lambda: player.title() != FIRST, 2, 0.05, "the list to play from its top")
+            return
+        except TimeoutError:
+            pass
+    raise AssertionError("the double-click on the first entry never took")

@@ -26,8 +26,6 @@ DWORD ThreadsOf(DWORD pid) {
   return count;
 }
 
-// A named CALLBACK, not a lambda: on i686 a lambda converts only to a
-// cdecl pointer, and WNDENUMPROC is stdcall.
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
   ++*reinterpret_cast<DWORD*>(count);
   return TRUE;

@@ -129,6 +129,9 @@ TEST_F(AudioApi, InvalidAndFreedHandlesFailHarmlessly) {
   EXPECT_NE(next, freed);
 }
 
+// The silent output never plays ahead of the clock, so those bounds are
+// tight; a mixer thread starved on a loaded machine falls behind it, so the
+// bounds on lateness only catch a clock that stalls or runs far too slow.
 TEST_F(AudioApi, PositionAdvancesInRealTimeAndActivityEndsAtTheEnd) {
   const AudioHandle h = Tone(22050);  // 0.5 s
   ASSERT_NE(h, 0u);
@@ -137,11 +140,13 @@ TEST_F(AudioApi, PositionAdvancesInRealTimeAndActivityEndsAtTheEnd) {
   EXPECT_EQ(BASS_ChannelIsActive(h), kActivePlaying);
   ASSERT_TRUE(WaitFor([&] { return PositionSeconds(h) >= 0.2; }, milliseconds(2000)));
   const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-  EXPECT_NEAR(PositionSeconds(h), elapsed, 0.08);
+  const double position = PositionSeconds(h);
+  EXPECT_LE(position, elapsed + 0.02);
+  EXPECT_GE(position, elapsed - 0.3);
   ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
   const double total = std::chrono::duration<double>(Clock::now() - start).count();
   EXPECT_GE(total, 0.5);
-  EXPECT_LT(total, 0.7);
+  EXPECT_LT(total, 1.2);
   EXPECT_EQ(BASS_ChannelGetPosition(h, kPositionBytes), BASS_ChannelGetLength(h, kPositionBytes));
 }
 

@@ -3,11 +3,13 @@
 # by sox, encoded by lame, then damaged in known ways, and the same tone in
 # each encoding of the WAV path.
 set -eu
+# sox -R seeds its dither with a fixed number, and the junk comes from a
+# seeded generator, so every build tests the same bytes.
 out=$1
 mkdir -p "$out"
 cd "$out"
 tone() {  # name rate channels seconds frequency
-  sox -n -r "$2" -c "$3" -b 16 "$1.wav" synth "$4" sine "$5" vol 0.5
+  sox -R -n -r "$2" -c "$3" -b 16 "$1.wav" synth "$4" sine "$5" vol 0.5
 }
 tone t44s 44100 2 2 1000
 tone t22m 22050 1 2 1000
@@ -23,7 +25,8 @@ lame --quiet -b 128 --add-id3v2 --tt "tagged" --ta "nobody" t44s.wav id3.mp3
 size=$(wc -c < lame44s.mp3)
 head -c $((size / 2)) lame44s.mp3 > truncated.mp3
 # Junk before the first frame and a damaged stretch in the middle.
-head -c 3000 /dev/urandom > junk.bin
+junk() { python3 -c "import random, sys; random.seed($1); sys.stdout.buffer.write(random.randbytes($2))"; }
+junk 1 3000 > junk.bin
 cat junk.bin plain44s.mp3 > junkfront.mp3
 head -c 12000 plain44s.mp3 > part1.bin
 tail -c +20000 plain44s.mp3 > part2.bin
@@ -32,7 +35,7 @@ cat part1.bin junk.bin part2.bin > junkmiddle.mp3
 cp plain44s.mp3 ape.mp3
 printf 'APETAGEX\320\007\000\000\040\000\000\000\000\000\000\000\000\000\000\240\000\000\000\000\000\000\000\000' >> ape.mp3
 # Text that merely looks like a file to play, and an empty one.
-head -c 5000 /dev/urandom | base64 > noise.mp3
+junk 2 5000 | base64 > noise.mp3
 : > empty.mp3
 printf 'MThd\000\000\000\006\000\000\000\001\000\140MTrk\000\000\000\004\000\377\057\000' > song.mid
 # Three seconds with a LAME header, cut to about half.
@@ -44,7 +47,7 @@ head -c $(( $(wc -c < lame3m.mp3) / 2 )) lame3m.mp3 > cut3m.mp3
 variant() {  # name rate channels frequency sox-options...
   name=$1 rate=$2 channels=$3 frequency=$4
   shift 4
-  sox -n -r "$rate" -c "$channels" "$@" "$name" synth 2 sine "$frequency" vol 0.5
+  sox -R -n -r "$rate" -c "$channels" "$@" "$name" synth 2 sine "$frequency" vol 0.5
 }
 variant pcm8.wav 11025 1 440 -b 8 -e unsigned-integer
 variant pcm16.wav 44100 2 1000 -b 16 -t wavpcm
