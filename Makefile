@@ -12,7 +12,7 @@ CLANG   := $(BUILD)/clang-x86_64
 PYTEST  := /usr/bin/python3 -m pytest
 
 .PRECIOUS: $(BUILD)/%/CMakeCache.txt
-.PHONY: all bootstrap build build-x64 dist package clang-check run run-mini test unit tools-test e2e soak bench clean \
+.PHONY: all bootstrap build build-x64 dist package clang-check layers run run-mini test unit tools-test e2e soak bench clean \
         fuzz-build fuzz fuzz-check soak-kill soak-player
 
 all: build
@@ -73,7 +73,11 @@ fuzz: fuzz-build
 fuzz-check: fuzz-build
 	scripts/fuzz check
 
-test: unit clang-check tools-test fuzz-check e2e
+# No include crosses a layer the wrong way (the order is in README.md, Layout).
+layers:
+	@scripts/check-layers
+
+test: layers unit clang-check tools-test fuzz-check e2e
 
 # The mini killed 200 times while it saves its playlist (make test kills it 30 times).
 soak-kill: dist

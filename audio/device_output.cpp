@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -64,10 +65,13 @@ DeviceOutput::~DeviceOutput() {
   waveOutClose(device);
 }
 
-// The driver sets WHDR_DONE from its own thread when it has played a buffer.
+// The driver sets WHDR_DONE from its own thread when it has played a buffer;
+// the flags are read atomically, with acquire order, so the read is neither
+// torn nor hoisted out of the loop and what the driver wrote before is seen.
 void DeviceOutput::reap() {
   while (inFlight_ > 0) {
-    const volatile DWORD& flags = buffers_[oldest_].header.dwFlags;
+    const DWORD flags =
+        std::atomic_ref<DWORD>(buffers_[oldest_].header.dwFlags).load(std::memory_order_acquire);
     if (!(flags & WHDR_DONE)) break;
     oldest_ = (oldest_ + 1) % buffers_.size();
     --inFlight_;

@@ -12,10 +12,6 @@ namespace {
 constexpr auto kMinWait = std::chrono::microseconds(1000);
 constexpr auto kDrainWait = std::chrono::microseconds(5000);
 constexpr auto kIdle = std::chrono::microseconds(-1);
-// The players set the volume right after the play request; waiting this long
-// after being woken lets that volume apply to the first block already,
-// instead of the first blocks going out at the previous volume.
-constexpr auto kSettleWait = std::chrono::microseconds(2000);
 // After running out of memory, a pause before trying again, so the thread
 // does not spin while memory is short.
 constexpr auto kOutOfMemoryWait = std::chrono::microseconds(20'000);
@@ -132,7 +128,5 @@ void Mixer::idle(std::chrono::microseconds wait) {
     wakeUp_.wait(lock, wakes);
   else
     wakeUp_.wait_for(lock, wait, wakes);
-  if (!woken_) return;
   woken_ = false;
-  wakeUp_.wait_for(lock, kSettleWait, [this] { return stop_; });
 }

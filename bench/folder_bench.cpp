@@ -81,9 +81,9 @@ Figures Measure(const std::string& folder, const std::string& chosen, HWND bareL
   f.bareAdding = BestMilliseconds(runs, [&] { AddBare(bareList, names); });
   SendMessageA(bareList, LB_RESETCONTENT, 0, 0);
   full::state.folderPath = path;
-  f.scan = BestMilliseconds(runs, [&] { ScanFolder(profile); });
-  f.search = BestMilliseconds(runs, [&] { SelectEntryNamed(profile, chosen); });
-  f.open = BestMilliseconds(runs, [&] { OpenPath(profile, path); });
+  f.scan = BestMilliseconds(runs, [&] { ScanFolder(full::state, profile); });
+  f.search = BestMilliseconds(runs, [&] { SelectEntryNamed(full::state, profile, chosen); });
+  f.open = BestMilliseconds(runs, [&] { OpenPath(full::state, profile, path); });
   if (gadgetCaption(profile.listGadget) != chosen || full::state.trackCount < 1) {
     std::printf("FAILED: %s was not selected after the open step\n", chosen.c_str());
     std::exit(1);

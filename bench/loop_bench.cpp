@@ -47,7 +47,7 @@ void MeasureFull(const std::string& track, double seconds) {
   full::state.powerOn = 1;  // as the power switch leaves it
   full::state.powerSwitchX = full::kHidden;
   full::state.powerLampX = full::kPowerLampOn;
-  OpenPath(full::kProfile, track);
+  OpenPath(full::state, full::kProfile, track);
   Report("deckplayer", PassesPerSecond(full::RunPass, seconds));
   full::ShutDown();
 }
@@ -56,7 +56,7 @@ void MeasureMini(const std::string& track, double seconds) {
   mini::StartUp();
   mini::state.powerOn = 1;
   mini::state.motorState = mini::kMotorOn;
-  OpenPath(mini::kProfile, track);
+  OpenPath(mini::state, mini::kProfile, track);
   Report("deckplayer-mini", PassesPerSecond(mini::RunPass, seconds));
   // The playlist is the mini player's to keep; the benchmark leaves none behind.
   StopGdiplus(mini::state.gdipToken);

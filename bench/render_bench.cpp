@@ -14,6 +14,7 @@
 #include "bench/passes_per_second.h"
 #include "display/gdiplus.h"
 #include "display/record_renderer.h"
+#include "profile/colour.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -109,7 +110,7 @@ void MakeImages(bool full, int side) {
 
 void Measure(const Layout& layout, bool full, const std::string& folder, double seconds) {
   MakeImages(full, layout.side);
-  newWindow(kMainWindow, 0, 0, 435, 360, kProgramTitle, kPlayerWindowFlags);
+  newWindow(kMainWindow, 0, 0, 435, 360, kProgramTitle, kDeckWindowFlags);
   newPictureGadget(layout.canvasGadget, layout.left, layout.top, layout.side, layout.side,
                    imageHandle(kCanvasImage));
   void* record = LoadDiscBitmap(folder + layout.picture);

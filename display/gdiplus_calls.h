@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "player/deck.h"
+#include "profile/deck_profile.h"
 #include "toolkit/libraries.h"
 
 // GDI+'s own objects are opaque behind the flat interface.

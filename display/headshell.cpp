@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "profile/colour.h"
 #include "toolkit/drawing.h"
 
 namespace {
@@ -24,7 +25,7 @@ struct HeadshellRun {
 template <class... Heights>
 constexpr HeadshellRun MakeRun(int red, int green, int blue, int boxes, int firstX, int lastX,
                                int firstTop, int lastTop, int width, Heights... heights) {
-  return HeadshellRun{red + green * 256 + blue * 65536, boxes, firstX, lastX, firstTop, lastTop,
+  return HeadshellRun{Rgb(red, green, blue), boxes, firstX, lastX, firstTop, lastTop,
                       width, {heights...}, static_cast<int>(sizeof...(Heights))};
 }
 

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "player/deck_layout.h"
+#include "profile/deck_layout.h"
+#include "profile/deck_profile.h"
 #include "toolkit/events.h"
 #include "toolkit/window.h"
 
@@ -25,13 +26,11 @@ void ShowHeight(int height) {
 
 // The first step sets the height the window already has, so the movement
 // shows from the second step on: 96 steps each way.
-int SlidePanel(const DeckProfile& profile) {
-  if (*profile.panelOpen == 1) {
-    for (int height = kClosedHeight; height <= kOpenHeight; height += kStepRows)
-      ShowHeight(height);
+int SlidePanel(const DeckState& state) {
+  if (state.panelOpen == 1) {
+    for (int height = kClosedHeight; height <= kOpenHeight; height += kStepRows) ShowHeight(height);
   } else {
-    for (int height = kOpenHeight; height >= kClosedHeight; height -= kStepRows)
-      ShowHeight(height);
+    for (int height = kOpenHeight; height >= kClosedHeight; height -= kStepRows) ShowHeight(height);
   }
   return 0;
 }

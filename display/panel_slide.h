@@ -2,7 +2,7 @@
 // The track-list panel slides out by growing window 0's client area from 360
 // to 550 rows (kClosedHeight, kOpenHeight of the deck's layout), and back in
 // by shrinking it; panelOpen says which way.
-#include "player/deck.h"
+#include "profile/deck_state.h"
 
 // Always 0.
-int SlidePanel(const DeckProfile& profile);
+int SlidePanel(const DeckState& state);

@@ -4,6 +4,7 @@
 
 #include "audio/audio.h"
 #include "display/time_text.h"
+#include "profile/deck_layout.h"
 #include "toolkit/drawing.h"
 #include "toolkit/gadgets.h"
 #include "toolkit/images.h"
@@ -11,42 +12,42 @@
 
 namespace {
 
-constexpr int kSeekWidth = 24, kSeekHeight = 120;
+constexpr int kSeekWidth = kDeck.seekBar.width, kSeekHeight = kDeck.seekBar.height;
 constexpr int kMarkerX = 2, kMarkerWidth = 22, kMarkerHeight = 17;
-constexpr int kVolumeWidth = 60, kVolumeHeight = 11;
+constexpr int kVolumeWidth = kDeck.volumeSlot.width, kVolumeHeight = kDeck.volumeSlot.height;
 constexpr int kKnobWidth = 13, kKnobHeight = 10;
 
 // The library's 64-bit length is kept whole, so seeking stays right in a
 // track of more than 2 GiB of PCM. An invalid handle gives -1 bytes and
 // negative seconds, which the display shows as nothing playing.
-void ReadStreamTimes(const DeckProfile& profile) {
-  AudioHandle stream = *profile.stream;
-  *profile.lengthBytes = BASS_ChannelGetLength(stream, kPositionBytes);
-  *profile.lengthSeconds = WholeSeconds(BASS_ChannelBytes2Seconds(stream, *profile.lengthBytes));
+void ReadStreamTimes(DeckState& state) {
+  AudioHandle stream = state.stream;
+  state.lengthBytes = BASS_ChannelGetLength(stream, kPositionBytes);
+  state.lengthSeconds = WholeSeconds(BASS_ChannelBytes2Seconds(stream, state.lengthBytes));
   std::int64_t position = BASS_ChannelGetPosition(stream, kPositionBytes);
-  *profile.positionSeconds = WholeSeconds(BASS_ChannelBytes2Seconds(stream, position));
+  state.positionSeconds = WholeSeconds(BASS_ChannelBytes2Seconds(stream, position));
 }
 
-void DrawSeekBar(const DeckProfile& profile) {
+void DrawSeekBar(const DeckState& state, const DeckProfile& profile) {
   beginImageDrawing(profile.seekCanvasImage);
   blitImage(imageHandle(profile.seekScaleImage), 0, 0, kSeekWidth, kSeekHeight);
-  int row = MarkerRow(*profile.positionSeconds, *profile.lengthSeconds);
+  int row = MarkerRow(state.positionSeconds, state.lengthSeconds);
   blitImage(imageHandle(profile.seekMarkerImage), kMarkerX, row, kMarkerWidth, kMarkerHeight);
   endDrawing();
   setGadgetValue(profile.seekGadget,
                  reinterpret_cast<std::intptr_t>(imageHandle(profile.seekCanvasImage)));
 }
 
-void ShowTimes(const DeckProfile& profile, bool active) {
-  std::string elapsed = active ? "  " + ElapsedText(*profile.positionSeconds) : "  00:00";
+void ShowTimes(const DeckState& state, const DeckProfile& profile, bool active) {
+  std::string elapsed = active ? "  " + ElapsedText(state.positionSeconds) : "  00:00";
   setGadgetCaption(profile.elapsedGadget, elapsed);
-  setGadgetCaption(profile.totalGadget, "  " + TotalText(*profile.lengthSeconds));
+  setGadgetCaption(profile.totalGadget, "  " + TotalText(state.lengthSeconds));
 }
 
-void DrawVolumeStrip(const DeckProfile& profile) {
+void DrawVolumeStrip(const DeckState& state, const DeckProfile& profile) {
   beginImageDrawing(profile.volumeCanvasImage);
   blitImage(imageHandle(profile.volumeSlotImage), 0, 0, kVolumeWidth, kVolumeHeight);
-  blitImage(imageHandle(profile.volumeKnobImage), KnobX(*profile.volumeKnobX), 0, kKnobWidth,
+  blitImage(imageHandle(profile.volumeKnobImage), KnobX(state.volumeKnobX), 0, kKnobWidth,
             kKnobHeight);
   endDrawing();
   setGadgetValue(profile.volumeGadget,
@@ -64,12 +65,12 @@ std::string PlayingTitle(const DeckProfile& profile) {
 }  // namespace
 
 // A paused stream counts as active: its time and name stay shown.
-void UpdateTimeDisplay(const DeckProfile& profile) {
-  ReadStreamTimes(profile);
-  DrawSeekBar(profile);
-  bool active = BASS_ChannelIsActive(*profile.stream) != kActiveStopped;
-  ShowTimes(profile, active);
-  DrawVolumeStrip(profile);
-  bool stillActive = BASS_ChannelIsActive(*profile.stream) != kActiveStopped;
+void UpdateTimeDisplay(DeckState& state, const DeckProfile& profile) {
+  ReadStreamTimes(state);
+  DrawSeekBar(state, profile);
+  bool active = BASS_ChannelIsActive(state.stream) != kActiveStopped;
+  ShowTimes(state, profile, active);
+  DrawVolumeStrip(state, profile);
+  bool stillActive = BASS_ChannelIsActive(state.stream) != kActiveStopped;
   setWindowCaption(kMainWindow, stillActive ? PlayingTitle(profile) : kProgramTitle);
 }

@@ -49,8 +49,8 @@ int MarkerRow(int positionSeconds, int lengthSeconds) {
 // Between 5 and 50 the knob stands where the volume control put it; 5 and 50
 // themselves count as inside.
 int KnobX(int volumeKnobX) {
-  if (volumeKnobX < 5) return kKnobLeftmostX;
-  if (volumeKnobX > 50) return kKnobRightmostX;
+  if (volumeKnobX < kKnobLeftmostX) return kKnobLeftmostX;
+  if (volumeKnobX > kKnobFollowsUpTo) return kKnobRightmostX;
   return volumeKnobX;
 }
 

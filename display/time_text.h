@@ -4,6 +4,7 @@
 
 constexpr int kMarkerBottomRow = 103;
 constexpr int kKnobLeftmostX = 5;
+constexpr int kKnobFollowsUpTo = 50;  // beyond this x the knob is drawn at the rightmost
 constexpr int kKnobRightmostX = 48;
 
 // Seconds to the nearest whole number, halves to the even neighbour; -1 for

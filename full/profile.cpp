@@ -1,6 +1,7 @@
-// deckplayer's state record, its gadget table and its profile for the shared code.
+// deckplayer's state record and its profile for the shared code.
 #include "full/skin_table.h"
 #include "full/state.h"
+#include "profile/colour.h"
 
 namespace full {
 
@@ -18,69 +19,54 @@ void GiveInitialValues(PlayerState& s) {
 
 namespace {
 
-constexpr GadgetSpec kDeckGadgets[] = {
-    {GadgetKind::Picture, kCanvasGadget, kCanvasLeft, kCanvasTop, 0, 0, kCanvas},
-    {GadgetKind::Picture, kLitButtonGadget, kHidden, 296, 35, 35, kStartButtonLit},
-    {GadgetKind::Picture, kVolumeGadget, 323, 288, 60, 11, kVolumeCanvas},
-    {GadgetKind::Picture, kSeekGadget, 394, 212, 24, 120, kSeekCanvas},
-    {GadgetKind::Picture, kPauseIndicator, 381, 108, 40, 60},
-    {GadgetKind::Picture, kPreviousTarget, 54, 320, 13, 13},
-    {GadgetKind::Picture, kNextTarget, 79, 320, 13, 13},
-};
-
 // The skin beneath the canvas, lined up with the window's backdrop.
 constexpr int kSkinCanvasX = -kCanvasLeft;
 constexpr CanvasLayer kBeneath[] = {
-    {kSkin, &kSkinCanvasX, -kCanvasTop, 435, 360},
+    {kSkin, &kSkinCanvasX, -kCanvasTop, kDeck.clientWidth, kDeck.closedHeight},
 };
 constexpr CanvasLayer kAbove[] = {
-    {kPowerSwitchOff, &state.powerSwitchX, 9, 21, 18},
+    {kPowerSwitchOff, &state.powerSwitchX, kDeck.powerSwitch.y - kCanvasTop,
+     kDeck.powerSwitch.width, kDeck.powerSwitch.height},
     {kPowerLampLit, &state.powerLampX, 7, 16, 16},
-    {kStartButtonLit, &state.glowCanvasX, 279, 35, 35},
+    {kStartButtonLit, &state.glowCanvasX, kDeck.startButton.y - kCanvasTop, kDeck.startButton.width,
+     kDeck.startButton.height},
 };
-
-constexpr auto kPanelGadgets = PanelGadgets({
-    .elapsedLabel = kElapsedLabel,
-    .totalLabel = kTotalLabel,
-    .unitLabel = kUnitLabel,
-    .openLink = kOpenLink,
-    .pauseLink = kPauseLink,
-    .listPanel = kListPanel,
-    .trackList = kTrackList,
-    .folderText = kFolderText,
-    .playingFlag = kPlayingFlag,
-});
 
 }  // namespace
 
-void CreateSkinGadgets() {
-  CreateGadgets(kDeckGadgets);
-  CreateGadgets(kPanelGadgets);
-}
-
-const DeckProfile kProfile = WithFields(
-    DeckProfile{
-        .folderGadget = kFolderText,
-        .listGadget = kTrackList,
-        .playingFlagGadget = kPlayingFlag,
-        .playSpeed = kPlaySpeed,
-        .scanSelectsTrackIndex = false,
-        .seekCanvasImage = kSeekCanvas,
-        .seekScaleImage = kFaderScale,
-        .seekMarkerImage = kFaderCap,
-        .seekGadget = kSeekGadget,
-        .volumeCanvasImage = kVolumeCanvas,
-        .volumeSlotImage = kVolumeSlot,
-        .volumeKnobImage = kVolumeKnob,
-        .volumeGadget = kVolumeGadget,
-        .elapsedGadget = kElapsedLabel,
-        .totalGadget = kTotalLabel,
-        .titleForm = TitleForm::EntryName,
-        .canvasFill = Rgb(176, 176, 176),
-        .beneath = kBeneath,
-        .headshellOverlay = true,
-        .above = kAbove,
-    },
-    state);
+const DeckProfile kProfile{
+    .folderGadget = kFolderText,
+    .listGadget = kTrackList,
+    .playingFlagGadget = kPlayingFlag,
+    .scanSelectsTrackIndex = false,
+    .poweredSpeed = kPoweredSpeed,
+    .playSpeed = kPlaySpeed,
+    .pausedSpeed = kPausedSpeed,
+    .resumedSpeed = kPlaySpeed,
+    .openLink = kOpenLink,
+    .pauseLink = kPauseLink,
+    .unitLabel = kUnitLabel,
+    .listPanel = kListPanel,
+    .pauseIndicatorGadget = kPauseIndicator,
+    .tonearmLiftedImage = kTonearmLifted,
+    .pausedBackdrop = -1,
+    .playingBackdrop = -1,
+    .seekCanvasImage = kSeekCanvas,
+    .seekScaleImage = kFaderScale,
+    .seekMarkerImage = kFaderCap,
+    .seekGadget = kSeekGadget,
+    .volumeCanvasImage = kVolumeCanvas,
+    .volumeSlotImage = kVolumeSlot,
+    .volumeKnobImage = kVolumeKnob,
+    .volumeGadget = kVolumeGadget,
+    .elapsedGadget = kElapsedLabel,
+    .totalGadget = kTotalLabel,
+    .titleForm = TitleForm::EntryName,
+    .canvasGadget = kCanvasGadget,
+    .canvasFill = Rgb(176, 176, 176),
+    .beneath = kBeneath,
+    .headshellOverlay = true,
+    .above = kAbove,
+};
 
 }  // namespace full

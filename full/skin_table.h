@@ -1,9 +1,7 @@
 #pragma once
 // deckplayer's numbers: its images, gadgets and speeds, named by role.
-#include <span>
-
-#include "player/deck.h"
-#include "player/skin_setup.h"
+#include "profile/deck_layout.h"
+#include "profile/deck_profile.h"
 
 namespace full {
 
@@ -46,18 +44,15 @@ constexpr int kCanvasTop = 17;
 constexpr int kCanvasSize = 300;
 constexpr int kPowerLampOn = 272;  // powerLampX while the power is on
 constexpr int kHidden = -100;      // an x outside the canvas and the window
-constexpr int kPowerSwitchOffX = -6;
-constexpr int kGlowCanvasX = -20;
-constexpr int kGlowGadgetX = 10;
+constexpr int kPowerSwitchOffX = kDeck.powerSwitch.x - kCanvasLeft;
+constexpr int kGlowCanvasX = kDeck.startButton.x - kCanvasLeft;
+constexpr int kGlowGadgetX = kDeck.startButton.x;
 
 // Speeds of the record, degrees per pass.
 constexpr float kStandStill = 0.0f;
 constexpr float kPoweredSpeed = 0.03f;
 constexpr float kPlaySpeed = 1.5f;
 constexpr float kPausedSpeed = 0.06f;
-
-// Creates the gadgets in their order: the deck's, then the panel's.
-void CreateSkinGadgets();
 
 // What the shared procedures need to know of deckplayer.
 extern const DeckProfile kProfile;

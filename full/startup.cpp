@@ -1,21 +1,13 @@
 #include "full/startup.h"
 
-#include <windows.h>
-
-#include "audio/audio.h"
-#include "display/gdiplus.h"
-#include "display/time_display.h"
+#include "deck/startup.h"
 #include "full/skin_table.h"
 #include "full/state.h"
 #include "full_skin.h"
-#include "player/deck_layout.h"
-#include "player/skin_setup.h"
-#include "toolkit/toolkit.h"
 
 namespace full {
 namespace {
 
-// Decoded in this order at start-up.
 constexpr SkinPicture kSkinPictures[] = {
     {kSkin, full_skin::turntable},
     {kPowerSwitchOff, full_skin::power_switch_off},
@@ -29,23 +21,28 @@ constexpr SkinPicture kSkinPictures[] = {
     {kTonearmLifted, full_skin::tonearm_lifted},
 };
 
+constexpr GadgetSpec kDeckGadgets[] = {
+    {GadgetKind::Picture, kCanvasGadget, kCanvasLeft, kCanvasTop, 0, 0, kCanvas},
+    // Lit only while hovered, so it starts outside the window.
+    PictureGadget(kLitButtonGadget,
+                  {kHidden, kDeck.startButton.y, kDeck.startButton.width, kDeck.startButton.height},
+                  kStartButtonLit),
+    PictureGadget(kVolumeGadget, kDeck.volumeSlot, kVolumeCanvas),
+    PictureGadget(kSeekGadget, kDeck.seekBar, kSeekCanvas),
+    PictureGadget(kPauseIndicator, kDeck.pauseIndicator),
+    PictureGadget(kPreviousTarget, kDeck.previous),
+    PictureGadget(kNextTarget, kDeck.next),
+};
+
+constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел2.png", kCanvasSize};
+
 }  // namespace
 
 void StartUp() {
   state = PlayerState{};
-  startToolkit();
   GiveInitialValues(state);
-  DecodeSkin(kSkinPictures);
-  newScreenImage(kSeekCanvas, 24, 120);
-  newScreenImage(kVolumeCanvas, 60, 11);
-  state.gdipToken = StartGdiplus();
-  state.discBitmap = LoadDiscBitmap("ровел2.png");
-  newImage(kCanvas, kCanvasSize, kCanvasSize, 32);
-  newWindow(kMainWindow, 0, 0, kClientWidth, kClosedHeight, kProgramTitle, kPlayerWindowFlags);
-  CreateSkinGadgets();
-  setWindowBackdrop(windowHandle(kMainWindow), imageHandle(kSkinWithPanel));
-  BASS_Init(-1, 44100, 0, windowHandle(kMainWindow), nullptr);
-  SetTimer(windowHandle(kMainWindow), 0, 55, TimeDisplayTimer<kProfile>);
+  OpenDeck(state, kProfile, kDeckSkin);
+  StartDeck(state, kProfile, kSkinWithPanel);
 }
 
 }  // namespace full

@@ -1,114 +1,52 @@
 #include "mini/main_loop.h"
 
-#include <windows.h>
+#include <cstdint>
 
-#include "audio/audio.h"
-#include "display/gdiplus.h"
-#include "display/panel_slide.h"
-#include "display/record_renderer.h"
+#include "deck/controls.h"
+#include "deck/pass.h"
+#include "deck/startup.h"
 #include "mini/skin_table.h"
 #include "mini/state.h"
-#include "player/controls.h"
-#include "player/deck_layout.h"
-#include "player/pass.h"
+#include "player/track_steps.h"
 #include "toolkit/toolkit.h"
 
 namespace mini {
 namespace {
 
-bool Over(const HitRect& rect) { return CursorOver(kProfile, rect); }
-
-bool MotorRuns() { return state.motorState == kMotorOn; }
-
 void Show(int gadget, int image) {
   setGadgetValue(gadget, reinterpret_cast<std::intptr_t>(imageHandle(image)));
 }
 
-void SwitchPowerOn() {
-  state.motorState = kMotorOn;
-  state.spinStep = kPoweredSpeed;
-  setGadgetValue(kPowerSwitchGadget, 0);  // the skin's own switch shows "on"
-  Show(kPowerLampGadget, kPowerLampLit);
-}
-
-// The label stops where it is and keeps its last frame; the pause, its
-// pictures, the skins and the list stay as they are.
-void SwitchPowerOff() {
-  state.motorState = kMotorOff;
-  Show(kPowerSwitchGadget, kPowerSwitchOff);
-  setGadgetValue(kPowerLampGadget, 0);
-  PowerDown(kProfile);
-}
-
-void HandlePowerSwitch() {
-  if (!Over(kDeckRects.powerSwitch) || !ClickedThisPass()) return;
-  state.powerOn ^= 1;
+// The skin's own switch shows "on"; switched off, the label stops where it
+// is and keeps its last frame.
+void ShowPower() {
+  state.motorState = state.powerOn ? kMotorOn : kMotorOff;
   if (state.powerOn) {
-    SwitchPowerOn();
+    setGadgetValue(kPowerSwitchGadget, 0);
+    Show(kPowerLampGadget, kPowerLampLit);
   } else {
-    SwitchPowerOff();
+    Show(kPowerSwitchGadget, kPowerSwitchOff);
+    setGadgetValue(kPowerLampGadget, 0);
   }
 }
 
-// Pausing swings the tonearm in: the other skin goes behind the window and
-// under the label.
-void TogglePause() {
-  state.paused ^= 1;
-  if (state.paused) {
-    BASS_ChannelPause(state.stream);
-    Show(kPauseIndicator, kTonearmLifted);
-    state.spinStep = kPausedSpeed;
-    state.pausedSkinX = kSkinShown;
-    state.playingSkinX = kSkinAway;
-    setWindowBackdrop(windowHandle(kMainWindow), imageHandle(kPausedSkin));
+void ShowStartButton(bool lit) {
+  if (lit) {
+    Show(kLitButtonGadget, kStartButtonLit);
   } else {
-    BASS_ChannelPlay(state.stream, false);
-    setGadgetValue(kPauseIndicator, 0);
-    state.spinStep = kResumedSpeed;
-    state.pausedSkinX = kSkinAway;
-    state.playingSkinX = kSkinShown;
-    setWindowBackdrop(windowHandle(kMainWindow), imageHandle(kPlayingSkin));
-  }
-}
-
-void TurnAndDraw() {
-  TurnRecord(kProfile);
-  DrawRecord(kProfile, state.discBitmap, kCanvas, state.spinAngle);
-  Show(kCanvasGadget, kCanvas);
-}
-
-void HandleStartStop() {
-  if (!Over(kDeckRects.startStop)) {
     setGadgetValue(kLitButtonGadget, 0);
-    return;
-  }
-  Show(kLitButtonGadget, kStartButtonLit);
-  if (ClickedThisPass()) {
-    state.panelOpen ^= 1;
-    SlidePanel(kProfile);
   }
 }
 
-void HandleTrackStep(const HitRect& rect, int step) {
-  if (Over(rect) && ClickedThisPass()) StepTrack(kProfile, step);
+// Pausing swings the tonearm in: the other skin lies under the label too.
+void ShowPause() {
+  state.pausedSkinX = state.paused ? kSkinShown : kSkinAway;
+  state.playingSkinX = state.paused ? kSkinAway : kSkinShown;
 }
 
-void HandleMotorControls() {
-  TurnAndDraw();
-  HandleStartStop();
-  if (Over(kDeckRects.volumeSlot)) FollowVolumeSlot(kProfile);
-  Over(kDeckRects.fader);  // the hand only: clicks arrive as the seek gadget's events
-  HandleTrackStep(kDeckRects.previous, -1);
-  HandleTrackStep(kDeckRects.next, +1);
-  if (Over(kDeckRects.tonearmLift) && ClickedThisPass() && StreamActive(kProfile)) TogglePause();
-}
+constexpr DeckLooks kLooks{ShowPower, ShowStartButton, ShowPause};
 
-void ReactToEvent() {
-  if (PlayOnListDoubleClick(kProfile) || state.event != kGadgetEvent) return;
-  if (state.sourceGadget == kOpenLink && ClickedThisPass()) OpenChosenFile(kProfile);
-  if (state.sourceGadget == kPauseLink) TogglePause();
-  if (state.sourceGadget == kSeekGadget && ClickedThisPass()) SeekFromClick(kProfile);
-}
+bool MotorRuns() { return state.motorState == kMotorOn; }
 
 // The folder last chosen (or the one remembered) and the selected entry,
 // "-1" when none is selected.
@@ -121,24 +59,23 @@ void WritePlaylist() {
 
 }  // namespace
 
+// Only while the motor runs does the label turn and do the controls respond.
 void RunPass() {
-  FetchEvent(kProfile);
-  AdvanceWhenEnded(kProfile);
-  HandlePowerSwitch();
-  if (MotorRuns()) HandleMotorControls();
-  ReactToEvent();
+  FetchEvent(state);
+  AdvanceWhenEnded(state, kProfile);
+  HandlePowerSwitch(state, kProfile, kLooks);
+  if (MotorRuns()) {
+    TurnAndDraw(state, kProfile);
+    HandleDeckControls(state, kProfile, kLooks);
+  }
+  ReactToEvent(state, kProfile, kLooks);
 }
 
-void RunMainLoop() {
-  do {
-    RunPass();
-  } while (state.event != kCloseEvent);
-}
+void RunMainLoop() { RunUntilClosed(state, RunPass); }
 
 void ShutDown() {
   WritePlaylist();
-  StopGdiplus(state.gdipToken);
-  releaseToolkit();
+  CloseDeck(state);
 }
 
 }  // namespace mini

@@ -1,9 +1,7 @@
 #pragma once
 // deckplayer-mini's numbers: its images, gadgets and speeds, named by role.
-#include <span>
-
-#include "player/deck.h"
-#include "player/skin_setup.h"
+#include "profile/deck_layout.h"
+#include "profile/deck_profile.h"
 
 namespace mini {
 
@@ -46,6 +44,7 @@ constexpr int kNextTarget = 23;
 constexpr int kCanvasLeft = 114;
 constexpr int kCanvasTop = 100;
 constexpr int kCanvasSize = 137;
+constexpr Box kPowerLamp = {302, 25, 16, 16};
 constexpr int kMotorOn = 272;
 constexpr int kMotorOff = -100;
 constexpr int kSkinShown = -kCanvasLeft;  // a skin's canvas x when it lies under the canvas
@@ -63,9 +62,6 @@ constexpr const char* kPlaylistFile = "плейлист.pcs";
 constexpr const char* kFolderKey = "Путь";
 constexpr const char* kPositionKey = "Позиция";
 constexpr const char* kMissingValue = "Нет";
-
-// Creates the gadgets in their order: the deck's, then the panel's.
-void CreateSkinGadgets();
 
 extern const DeckProfile kProfile;
 

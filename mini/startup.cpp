@@ -1,27 +1,20 @@
 #include "mini/startup.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <climits>
 
-#include "audio/audio.h"
-#include "display/gdiplus.h"
-#include "display/time_display.h"
+#include "deck/startup.h"
 #include "mini/skin_table.h"
 #include "mini/state.h"
 #include "mini_skin.h"
-#include "player/deck_layout.h"
 #include "player/folder_scan.h"
-#include "player/skin_setup.h"
 #include "toolkit/toolkit.h"
 
 namespace mini {
 namespace {
 
-// Decoded in this order at start-up.
 constexpr SkinPicture kSkinPictures[] = {
-    {kPausedSkin, mini_skin::paused},
+    {kPausedSkin, mini_skin::paused},  // decoded in this order
     {kPowerSwitchOff, mini_skin::power_switch_off},
     {kPowerLampLit, mini_skin::power_lamp_on},
     {kStartButtonLit, mini_skin::start_button_lit},
@@ -32,6 +25,20 @@ constexpr SkinPicture kSkinPictures[] = {
     {kFaderScale, mini_skin::fader_scale},
     {kTonearmLifted, mini_skin::tonearm_lifted},
 };
+
+constexpr GadgetSpec kDeckGadgets[] = {
+    {GadgetKind::Picture, kCanvasGadget, kCanvasLeft, kCanvasTop, kCanvasSize, kCanvasSize},
+    PictureGadget(kLitButtonGadget, kDeck.startButton),
+    PictureGadget(kPowerSwitchGadget, kDeck.powerSwitch, kPowerSwitchOff),
+    PictureGadget(kPowerLampGadget, kPowerLamp),
+    PictureGadget(kVolumeGadget, kDeck.volumeSlot, kVolumeCanvas),
+    PictureGadget(kSeekGadget, kDeck.seekBar, kSeekCanvas),
+    PictureGadget(kPauseIndicator, kDeck.pauseIndicator),
+    PictureGadget(kPreviousTarget, kDeck.previous),
+    PictureGadget(kNextTarget, kDeck.next),
+};
+
+constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел_мини4.png", kCanvasSize};
 
 // The file is read only when it opened; a missing one leaves both fields empty.
 void ReadPlaylist() {
@@ -50,24 +57,15 @@ int RememberedIndex(const std::string& text) {
 
 }  // namespace
 
+// The remembered folder is listed, and its entry selected, before the first pass.
 void StartUp() {
   state = PlayerState{};
-  startToolkit();
   GiveInitialValues(state);
-  DecodeSkin(kSkinPictures);
-  newScreenImage(kSeekCanvas, 24, 120);
-  newScreenImage(kVolumeCanvas, 60, 11);
-  newImage(kCanvas, kCanvasSize, kCanvasSize, 32);
-  state.gdipToken = StartGdiplus();
-  state.discBitmap = LoadDiscBitmap("ровел_мини4.png");
-  newWindow(kMainWindow, 0, 0, kClientWidth, kClosedHeight, kProgramTitle, kPlayerWindowFlags);
-  CreateSkinGadgets();
+  OpenDeck(state, kProfile, kDeckSkin);
   ReadPlaylist();
   state.trackIndex = RememberedIndex(state.positionText);
-  ScanFolder(kProfile);
-  setWindowBackdrop(windowHandle(kMainWindow), imageHandle(kPlayingSkin));
-  BASS_Init(-1, 44100, 0, windowHandle(kMainWindow), nullptr);
-  SetTimer(windowHandle(kMainWindow), 0, 55, TimeDisplayTimer<kProfile>);
+  ScanFolder(state, kProfile);
+  StartDeck(state, kProfile, kPlayingSkin);
 }
 
 }  // namespace mini

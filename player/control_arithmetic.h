@@ -2,12 +2,21 @@
 // The arithmetic of the volume slot and the seek fader. Platform-free.
 #include <cstdint>
 
-// x 330 of the window is silence and x 380 full volume. Nothing is clamped:
-// the slot's edges give -0.12 and 1.04, and the audio library clamps.
-inline float VolumeAt(int cursorX) { return (static_cast<float>(cursorX) - 330.0f) / 50.0f; }
+// The slot's column 7 is silence and its third column from the right full
+// volume (x 330 and 380 of the deck's slot). Nothing is clamped: the slot's
+// edges give -0.12 and 1.04, and the audio library clamps.
+constexpr int kSilentColumn = 7;
+constexpr int kFullColumnFromRight = 3;
+inline float VolumeAt(int cursorX, int slotLeft, int slotWidth) {
+  const int silent = slotLeft + kSilentColumn;
+  const int travel = slotWidth - kSilentColumn - kFullColumnFromRight;
+  return (static_cast<float>(cursorX) - static_cast<float>(silent)) / static_cast<float>(travel);
+}
 
-// The knob's x on the volume canvas; the time display limits where it is drawn.
-inline int KnobXAt(int cursorX, int slotLeft) { return cursorX - slotLeft - 5; }
+// The knob's x on the volume canvas: its left edge stands 5 columns left of
+// the cursor. The time display limits where it is drawn.
+constexpr int kKnobLeftOfCursor = 5;
+inline int KnobXAt(int cursorX, int slotLeft) { return cursorX - slotLeft - kKnobLeftOfCursor; }
 
 // The fader's top row is the end of the track (100) and the row a hundred
 // below it the beginning (0); the lowest rows give small negative values.

@@ -39,14 +39,14 @@ std::vector<std::string> ListTracks() {
 // from the moment it exists. A listing that cannot be opened (a missing
 // folder) leaves the list empty and its selection untouched; the folder
 // label keeps the folder anyway, and StartTrack then fails harmlessly.
-void ScanFolder(const DeckProfile& profile) {
-  *profile.trackCount = 0;
-  const std::string folder = folderPart(*profile.folderPath);
+void ScanFolder(DeckState& state, const DeckProfile& profile) {
+  state.trackCount = 0;
+  const std::string folder = folderPart(state.folderPath);
   setGadgetCaption(profile.folderGadget, folder);
   clearList(profile.listGadget);
   if (!openListing(kTrackListing, folder, "*.*")) return;
   const std::vector<std::string> tracks = ListTracks();
   appendListItems(profile.listGadget, tracks);
-  *profile.trackCount = static_cast<int>(tracks.size());
-  setGadgetValue(profile.listGadget, profile.scanSelectsTrackIndex ? *profile.trackIndex : 0);
+  state.trackCount = static_cast<int>(tracks.size());
+  setGadgetValue(profile.listGadget, profile.scanSelectsTrackIndex ? state.trackIndex : 0);
 }

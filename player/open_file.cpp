@@ -14,24 +14,24 @@
 // not listed leaves no selection, whatever LB_SETCURSEL does with an index
 // beyond the end on this system. searchIndex ends where a search by
 // selection would stop: at the match, or at the entry count.
-void SelectEntryNamed(const DeckProfile& profile, const std::string& name) {
+void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::string& name) {
   const int found = findListItem(profile.listGadget, name);
-  *profile.searchIndex = found >= 0 ? found : listItemCount(profile.listGadget);
+  state.searchIndex = found >= 0 ? found : listItemCount(profile.listGadget);
   setGadgetValue(profile.listGadget, found);
 }
 
-void OpenPath(const DeckProfile& profile, const std::string& path) {
-  *profile.folderPath = path;
-  ScanFolder(profile);
-  *profile.chosenFileName = filePart(*profile.folderPath);
-  SelectEntryNamed(profile, *profile.chosenFileName);
-  if (!profile.chosenFileName->empty()) StartTrack(profile);
+void OpenPath(DeckState& state, const DeckProfile& profile, const std::string& path) {
+  state.folderPath = path;
+  ScanFolder(state, profile);
+  state.chosenFileName = filePart(state.folderPath);
+  SelectEntryNamed(state, profile, state.chosenFileName);
+  if (!state.chosenFileName.empty()) StartTrack(state, profile);
 }
 
 // GetOpenFileNameA yields the empty text on cancel; returning then keeps the
 // folder, the list, its selection and the playing track, and in the mini
 // build the folder that the playlist file remembers.
-void OpenChosenFile(const DeckProfile& profile) {
+void OpenChosenFile(DeckState& state, const DeckProfile& profile) {
   std::string chosen = askOpenFile("", "", "*.*|*.*", 0);
-  if (!chosen.empty()) OpenPath(profile, chosen);
+  if (!chosen.empty()) OpenPath(state, profile, chosen);
 }

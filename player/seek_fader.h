@@ -1,6 +1,7 @@
 #pragma once
 // Seeking from a click on the fader.
-#include "player/deck.h"
+#include "profile/deck_profile.h"
+#include "profile/deck_state.h"
 
 // Moves the current stream to the position of the clicked row of the fader.
-void SeekFromClick(const DeckProfile& profile);
+void SeekFromClick(DeckState& state, const DeckProfile& profile);

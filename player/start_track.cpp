@@ -9,15 +9,16 @@
 // opens relative to the working directory; nothing is inserted between them.
 // Creation failures are not examined: the playing flag is set all the same,
 // so the next pass finds the stream inactive and moves on to the next entry.
-void StartTrack(const DeckProfile& profile) {
-  BASS_StreamFree(*profile.stream);
-  const std::string path =
-      gadgetCaption(profile.folderGadget) + gadgetCaption(profile.listGadget);
+// The volume is set before the play request, so the mixer, which the request
+// wakes, decodes the first block at that volume already.
+void StartTrack(DeckState& state, const DeckProfile& profile) {
+  BASS_StreamFree(state.stream);
+  const std::string path = gadgetCaption(profile.folderGadget) + gadgetCaption(profile.listGadget);
   if (!path.empty()) {
-    *profile.stream = BASS_StreamCreateFile(false, path.c_str(), 0, 0, 0);
-    BASS_ChannelPlay(*profile.stream, false);
+    state.stream = BASS_StreamCreateFile(false, path.c_str(), 0, 0, 0);
+    BASS_ChannelSetAttribute(state.stream, kVolumeAttribute, state.volume);
+    BASS_ChannelPlay(state.stream, false);
     setGadgetValue(profile.playingFlagGadget, 1);
-    BASS_ChannelSetAttribute(*profile.stream, kVolumeAttribute, *profile.volume);
   }
-  *profile.spinStep = profile.playSpeed;
+  state.spinStep = profile.playSpeed;
 }

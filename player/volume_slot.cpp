@@ -4,6 +4,7 @@
 
 #include "audio/audio.h"
 #include "player/control_arithmetic.h"
+#include "profile/deck_layout.h"
 #include "toolkit/events.h"
 #include "toolkit/gadgets.h"
 
@@ -22,10 +23,11 @@ bool LeftButtonDown() {
 // The cursor is read again: the pass's sample may be older than the button
 // state. Dragged past the slot's edge the volume stops following, because
 // the caller stops calling once the cursor leaves the slot.
-void FollowVolumeSlot(const DeckProfile& profile) {
+void FollowVolumeSlot(DeckState& state, const DeckProfile& profile) {
   if (!LeftButtonDown()) return;
-  *profile.mouseX = cursorX(kMainWindow);
-  *profile.volumeKnobX = KnobXAt(*profile.mouseX, gadgetLeft(profile.volumeGadget));
-  *profile.volume = VolumeAt(*profile.mouseX);
-  BASS_ChannelSetAttribute(*profile.stream, kVolumeAttribute, *profile.volume);
+  state.mouseX = cursorX(kMainWindow);
+  const int slotLeft = gadgetLeft(profile.volumeGadget);
+  state.volumeKnobX = KnobXAt(state.mouseX, slotLeft);
+  state.volume = VolumeAt(state.mouseX, slotLeft, kDeck.volumeSlot.width);
+  BASS_ChannelSetAttribute(state.stream, kVolumeAttribute, state.volume);
 }

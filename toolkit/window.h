@@ -6,8 +6,9 @@
 
 // Given as a position or size to placeWindow or placeGadget, keeps that coordinate.
 constexpr int kKeep = -65535;
-// Title bar, system menu and minimise box; bit 0 centres the window on the screen.
-constexpr unsigned kPlayerWindowFlags = 0xCA0001;
+// Bit 0 of a window's flags centres it on the screen; the other bits are the
+// window styles (WS_CAPTION, WS_SYSMENU, ...) as the caller names them.
+constexpr unsigned kWindowCentred = 1;
 
 HWND newWindow(int window, int x, int y, int clientWidth, int clientHeight,
                const std::string& title, unsigned flags);

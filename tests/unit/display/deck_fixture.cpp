@@ -40,8 +40,7 @@ void FillMiniNumbers(DeckProfile& p) {
 
 }  // namespace
 
-void FillProfile(DeckProfile& profile, FakeState& state, Build build, TitleForm title) {
-  profile = WithFields(profile, state);
+void FillProfile(DeckProfile& profile, Build build, TitleForm title) {
   if (build == Build::Full) FillFullNumbers(profile);
   else FillMiniNumbers(profile);
   profile.titleForm = title;
@@ -49,17 +48,19 @@ void FillProfile(DeckProfile& profile, FakeState& state, Build build, TitleForm 
 }
 
 TestDeck::TestDeck(Build build, TitleForm title) {
-  FillProfile(profile, state, build, title);
+  state.volume = 1.0f;
+  state.volumeKnobX = 20;
+  FillProfile(profile, build, title);
   if (build == Build::Full) {
-    beneath[0] = {kFullSkinImage, &state.fullSkinX, -17, 435, 360};
-    above = {CanvasLayer{kSwitchImage, &state.powerSwitchX, 9, 21, 18},
-             CanvasLayer{kLampImage, &state.powerLampX, 7, 16, 16},
-             CanvasLayer{kGlowImage, &state.glowCanvasX, 279, 35, 35}};
+    beneath[0] = {kFullSkinImage, &fullSkinX, -17, 435, 360};
+    above = {CanvasLayer{kSwitchImage, &powerSwitchX, 9, 21, 18},
+             CanvasLayer{kLampImage, &powerLampX, 7, 16, 16},
+             CanvasLayer{kGlowImage, &glowCanvasX, 279, 35, 35}};
     profile.beneath = std::span<const CanvasLayer>(beneath.data(), 1);
     profile.above = above;
   } else {
-    beneath = {CanvasLayer{kPausedSkinImage, &state.pausedSkinX, -100, 435, 550},
-               CanvasLayer{kPlayingSkinImage, &state.playingSkinX, -100, 435, 550}};
+    beneath = {CanvasLayer{kPausedSkinImage, &pausedSkinX, -100, 435, 550},
+               CanvasLayer{kPlayingSkinImage, &playingSkinX, -100, 435, 550}};
     profile.beneath = beneath;
     profile.above = {};
   }

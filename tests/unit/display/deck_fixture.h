@@ -1,6 +1,6 @@
 #pragma once
-// Test decks: a fake state record with the fields the display reads, and a
-// DeckProfile of the full or the mini build's numbers pointing into it.
+// Test decks: the shared state record, the x of each canvas layer, and a
+// DeckProfile of the full or the mini build's numbers whose layers follow them.
 #include <windows.h>
 
 #include <array>
@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "../fake_state.h"
-#include "player/deck.h"
+#include "profile/colour.h"
+#include "profile/deck_profile.h"
+#include "profile/deck_state.h"
 
 enum class Build { Full, Mini };
 
@@ -24,14 +25,20 @@ struct TestDeck {
   TestDeck(const TestDeck&) = delete;
   TestDeck& operator=(const TestDeck&) = delete;
 
-  FakeState state;
+  DeckState state{};
+  // Full build: the overlays' x; -100 puts one outside the canvas.
+  int powerSwitchX = -100, powerLampX = 272, glowCanvasX = -100;
+  // Mini build: the x of the paused and the playing skin.
+  int pausedSkinX = -1000, playingSkinX = -114;
+  // Full build: the skin's fixed x.
+  int fullSkinX = -30;
   std::array<CanvasLayer, 2> beneath{};
   std::array<CanvasLayer, 3> above{};
   DeckProfile profile{};
 };
 
-// Fills every field of the profile with the numbers of the build over state.
-void FillProfile(DeckProfile& profile, FakeState& state, Build build, TitleForm title);
+// Fills every field of the profile but the layers with the numbers of the build.
+void FillProfile(DeckProfile& profile, Build build, TitleForm title);
 
 // A 32-bit image whose pixel (x, y) is colourAt(x, y) (red + green * 256 + blue * 65536).
 HBITMAP PaintedImage(int image, int width, int height,

@@ -20,7 +20,7 @@ LRESULT CALLBACK RecordSizes(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 HWND OpenWindow(int clientHeight) {
   HWND window = newWindow(kMainWindow, 20, 20, 435, clientHeight, kProgramTitle,
-                          kPlayerWindowFlags & ~1u);
+                          kDeckWindowFlags & ~1u);
   toolkitProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordSizes)));
   while (pollEvent() != kNoEvent) {
@@ -49,15 +49,13 @@ TEST(SlidePanel, RunsInStepsOfTwoRowsToTheOtherHeight) {
     HWND window = OpenWindow(c.from);
     RECT before{};
     GetWindowRect(window, &before);
-    FakeState state;
-    DeckProfile profile{};
-    FillProfile(profile, state, Build::Full, TitleForm::EntryName);
+    DeckState state{};
     state.panelOpen = c.panelOpen;
     std::vector<int> expected;
     int step = c.to > c.from ? 2 : -2;
     for (int h = c.from + step; h != c.to + step; h += step) expected.push_back(h);
     DWORD start = GetTickCount();
-    EXPECT_EQ(SlidePanel(profile), 0);
+    EXPECT_EQ(SlidePanel(state), 0);
     DWORD elapsed = GetTickCount() - start;
     EXPECT_EQ(sizes, expected) << c.panelOpen;
     EXPECT_EQ(ClientOf(window).bottom, c.to);
@@ -81,13 +79,11 @@ void CALLBACK RequestClose(HWND, UINT, UINT_PTR timer, DWORD) {
 // runs never reaches the main loop and the window stays.
 TEST(SlidePanel, CloseRequestDuringTheSlideIsDropped) {
   HWND window = OpenWindow(360);
-  FakeState state;
-  DeckProfile profile{};
-  FillProfile(profile, state, Build::Full, TitleForm::EntryName);
+  DeckState state{};
   state.panelOpen = 1;
   closeRequested = false;
   ASSERT_NE(SetTimer(nullptr, 0, 100, RequestClose), 0u);
-  SlidePanel(profile);
+  SlidePanel(state);
   EXPECT_TRUE(closeRequested) << "the timer runs inside the slide's fetches";
   int closes = 0;
   for (int fetch = 0; fetch < 100; ++fetch)

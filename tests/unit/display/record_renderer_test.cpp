@@ -59,7 +59,7 @@ struct ExpectedFrame {
   std::vector<bool> overlay;
 };
 
-ExpectedFrame FrameWithoutRecord(const FakeState& s, bool skin) {
+ExpectedFrame FrameWithoutRecord(const TestDeck& s, bool skin) {
   ExpectedFrame frame{std::vector<int>(kFullSide * kFullSide),
                       std::vector<bool>(kFullSide * kFullSide)};
   for (int y = 0; y < kFullSide; ++y)
@@ -146,7 +146,7 @@ TEST_F(RecordFrame, PictureOfAnySizeFillsTheCanvas) {
   const int purple = Rgb(120, 30, 200);
   const struct { int width, height; } sizes[] = {{3, 3}, {17, 9}, {64, 64}, {600, 600},
                                                  {640, 480}};
-  const ExpectedFrame bare = FrameWithoutRecord(deck_.state, true);
+  const ExpectedFrame bare = FrameWithoutRecord(deck_, true);
   for (auto size : sizes) {
     std::string file = PictureFolder() + "solid" + std::to_string(size.width) + ".png";
     ASSERT_TRUE(WritePng(file, size.width, size.height, [&](int, int) { return purple; }));
@@ -172,8 +172,8 @@ TEST_F(RecordFrame, PictureOfAnySizeFillsTheCanvas) {
 TEST_F(RecordFrame, OverlaysAreExactPixelsAtEveryAngle) {
   void* picture = LoadDiscBitmap(QuadrantPicture());
   ASSERT_NE(picture, nullptr);
-  deck_.state.glowCanvasX = 0;
-  const ExpectedFrame expected = FrameWithoutRecord(deck_.state, true);
+  deck_.glowCanvasX = 0;
+  const ExpectedFrame expected = FrameWithoutRecord(deck_, true);
   for (float angle : {0.0f, 33.3f, 90.0f, 181.7f, 270.5f, 359.9f})
     EXPECT_EQ(CountDifferences(Draw(picture, angle), expected, true), 0) << angle;
 }
@@ -206,13 +206,13 @@ struct SwitchCase {
 TEST_F(RecordFrame, SwitchAndLampFollowTheirFields) {
   const SwitchCase cases[] = {{-6, -100}, {-100, 272}, {-100, -100}};
   for (const SwitchCase& c : cases) {
-    deck_.state.powerSwitchX = c.powerSwitchX;
-    deck_.state.powerLampX = c.powerLampX;
+    deck_.powerSwitchX = c.powerSwitchX;
+    deck_.powerLampX = c.powerLampX;
     std::vector<int> frame = Draw(nullptr, 0.0f);
-    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_.state, true), false), 0)
+    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_, true), false), 0)
         << c.powerSwitchX << " " << c.powerLampX;
   }
-  deck_.state.powerSwitchX = -6;
+  deck_.powerSwitchX = -6;
   std::vector<int> off = Draw(nullptr, 0.0f);
   EXPECT_EQ(At(off, kFullSide, 0, 9), SwitchColour(6, 0));
   EXPECT_EQ(At(off, kFullSide, 14, 26), SwitchColour(20, 0));
@@ -240,9 +240,9 @@ TEST_F(RecordFrame, WithoutGdiplusOrPictureTheFrameIsSkinAndOverlays) {
     if (c.skinMissing) deck_.beneath[0].image = 99;
     void* picture = LoadDiscBitmap(PictureFolder() + "нет такого.png");
     EXPECT_EQ(picture, nullptr) << c.name;
-    deck_.state.powerSwitchX = -6;
+    deck_.powerSwitchX = -6;
     std::vector<int> frame = Draw(picture, 45.0f);
-    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_.state, !c.skinMissing), false),
+    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_, !c.skinMissing), false),
               0)
         << c.name;
   }
@@ -262,8 +262,8 @@ TEST(MiniRecordFrame, PausingSwapsTheSkinBehindTheRecord) {
   const struct { int pausedX, playingX, corner; } cases[] = {
       {-114, -1000, paused}, {-1000, -114, playing}, {-114, -1000, paused}};
   for (auto c : cases) {
-    deck.state.pausedSkinX = c.pausedX;
-    deck.state.playingSkinX = c.playingX;
+    deck.pausedSkinX = c.pausedX;
+    deck.playingSkinX = c.playingX;
     DrawRecord(deck.profile, picture, kCanvasImage, 45.0f);
     std::vector<int> frame = ImagePixels(kCanvasImage);
     ASSERT_EQ(frame.size(), static_cast<std::size_t>(kMiniSide * kMiniSide));
@@ -271,7 +271,7 @@ TEST(MiniRecordFrame, PausingSwapsTheSkinBehindTheRecord) {
     EXPECT_EQ(At(frame, kMiniSide, kMiniSide - 1, kMiniSide - 1), c.corner);
     EXPECT_EQ(At(frame, kMiniSide, 68, 30), kYellow);  // the half turn, then 45 degrees on
   }
-  deck.state.pausedSkinX = deck.state.playingSkinX = -1000;
+  deck.pausedSkinX = deck.playingSkinX = -1000;
   DrawRecord(deck.profile, nullptr, kCanvasImage, 0.0f);
   EXPECT_EQ(ImagePixels(kCanvasImage)[70 * kMiniSide + 70], Rgb(11, 7, 6));
   StopGdiplus(token);

@@ -8,7 +8,9 @@
 
 #include "audio/audio.h"
 #include "audio/test_hooks.h"
+#include "deck/startup.h"
 #include "deck_fixture.h"
+#include "tests/unit/audio/wav_bytes.h"
 #include "toolkit/facilities.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/unique_handle.h"
@@ -19,24 +21,14 @@ constexpr int kRate = 44100, kChannels = 2, kWavSeconds = 2;
 constexpr std::int64_t kWavBytes = std::int64_t{kRate} * kChannels * 2 * kWavSeconds;
 const int kMarker = Rgb(250, 20, 20), kKnob = Rgb(20, 250, 20);
 
-void PutLittleEndian(std::vector<char>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-}
-
 // A quiet 440 Hz square wave as 16-bit stereo PCM.
 std::string WriteWav(const std::string& path) {
-  std::vector<char> out{'R', 'I', 'F', 'F'};
-  PutLittleEndian(out, static_cast<std::uint32_t>(36 + kWavBytes), 4);
-  for (char c : std::string("WAVEfmt ")) out.push_back(c);
-  PutLittleEndian(out, 16, 4), PutLittleEndian(out, 1, 2), PutLittleEndian(out, kChannels, 2);
-  PutLittleEndian(out, kRate, 4), PutLittleEndian(out, kRate * kChannels * 2, 4);
-  PutLittleEndian(out, kChannels * 2, 2), PutLittleEndian(out, 16, 2);
-  for (char c : std::string("data")) out.push_back(c);
-  PutLittleEndian(out, static_cast<std::uint32_t>(kWavBytes), 4);
+  Bytes samples;
   for (std::int64_t frame = 0; frame < kWavBytes / 4; ++frame) {
     std::uint32_t level = (frame / 50) % 2 ? 2000u : static_cast<std::uint16_t>(-2000);
-    PutLittleEndian(out, level, 2), PutLittleEndian(out, level, 2);
+    Put16(samples, level), Put16(samples, level);
   }
+  const Bytes out = WavFile({.channels = kChannels, .rate = kRate}, samples);
   UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
@@ -62,7 +54,7 @@ class TimeDisplay : public ::testing::Test {
   // with the third selected, and pictures whose colours can be found again.
   static void Build(TestDeck& deck) {
     const DeckProfile& p = deck.profile;
-    newWindow(kMainWindow, 0, 0, 435, 550, kProgramTitle, kPlayerWindowFlags);
+    newWindow(kMainWindow, 0, 0, 435, 550, kProgramTitle, kDeckWindowFlags);
     newImage(p.seekCanvasImage, 24, 120, 32);
     SolidImage(p.seekScaleImage, 24, 120, Rgb(30, 30, 30));
     SolidImage(p.seekMarkerImage, 22, 17, kMarker);
@@ -114,7 +106,7 @@ std::string TimeDisplay::wavPath_;
 
 TEST_F(TimeDisplay, WithoutAStreamShowsNothingPlaying) {
   deck_.state.stream = 0;
-  UpdateTimeDisplay(deck_.profile);
+  UpdateTimeDisplay(deck_.state, deck_.profile);
   EXPECT_EQ(deck_.state.lengthBytes, -1);
   EXPECT_LT(deck_.state.lengthSeconds, 0);
   EXPECT_EQ(gadgetCaption(deck_.profile.elapsedGadget), "  00:00");
@@ -131,8 +123,8 @@ TEST_F(TimeDisplay, PausedStreamShowsItsTimesAndName) {
   for (const auto& c : cases) {
     Build(c.deck);
     OpenPausedStream(c.deck);
-    UpdateTimeDisplay(c.deck.profile);
-    const FakeState& state = c.deck.state;
+    UpdateTimeDisplay(c.deck.state, c.deck.profile);
+    const DeckState& state = c.deck.state;
     EXPECT_EQ(state.lengthBytes, kWavBytes);
     EXPECT_EQ(state.lengthSeconds, kWavSeconds);
     EXPECT_EQ(state.positionSeconds, 0);
@@ -149,7 +141,7 @@ TEST_F(TimeDisplay, MarkerReachesRow3AtTheEnd) {
   OpenPausedStream(deck_);
   BASS_ChannelSetPosition(deck_.state.stream, kWavBytes - 4 * 400, kPositionBytes);
   DWORD deadline = GetTickCount() + 3000;
-  do UpdateTimeDisplay(deck_.profile);
+  do UpdateTimeDisplay(deck_.state, deck_.profile);
   while (deck_.state.positionSeconds != kWavSeconds && GetTickCount() < deadline);
   EXPECT_EQ(deck_.state.positionSeconds, kWavSeconds);
   EXPECT_EQ(MarkerRowShown(deck_), 3);
@@ -160,15 +152,15 @@ TEST_F(TimeDisplay, KnobIsKeptInsideTheStrip) {
   const struct { int field, shown; } cases[] = {{-4, 5}, {54, 48}, {30, 30}};
   for (auto c : cases) {
     deck_.state.volumeKnobX = c.field;
-    UpdateTimeDisplay(deck_.profile);
+    UpdateTimeDisplay(deck_.state, deck_.profile);
     EXPECT_EQ(KnobXShown(), c.shown) << c.field;
   }
 }
 
-FakeState timerState;
+DeckState timerState{};
 DeckProfile TimerProfile() {
   DeckProfile profile{};
-  FillProfile(profile, timerState, Build::Full, TitleForm::EntryName);
+  FillProfile(profile, Build::Full, TitleForm::EntryName);
   return profile;
 }
 const DeckProfile kTimerProfile = TimerProfile();
@@ -176,12 +168,11 @@ const DeckProfile kTimerProfile = TimerProfile();
 // The callback runs inside the event fetch on the window's 55 ms timer.
 TEST_F(TimeDisplay, TimerCallbackUpdatesTheLabels) {
   newLabelGadget(kTimerProfile.elapsedGadget, 10, 500, 80, 20, "x");
-  UINT_PTR timer = SetTimer(windowHandle(kMainWindow), 1, 55, TimeDisplayTimer<kTimerProfile>);
-  ASSERT_NE(timer, 0u);
+  ASSERT_TRUE(StartTimeDisplay(timerState, kTimerProfile));
   DWORD deadline = GetTickCount() + 3000;
   while (gadgetCaption(kTimerProfile.elapsedGadget) == "x" && GetTickCount() < deadline)
     if (pollEvent() == kNoEvent) Sleep(1);
-  KillTimer(windowHandle(kMainWindow), 1);
+  KillTimer(windowHandle(kMainWindow), 0);
   EXPECT_EQ(gadgetCaption(kTimerProfile.elapsedGadget), "  00:00");
   EXPECT_EQ(timerState.lengthBytes, -1);
 }

@@ -79,22 +79,22 @@ TEST_F(SeekFader, MovesAPlayingStreamAndIgnoresTheLowestRows) {
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(full);
+  StartTrack(state, full);
   state.lengthBytes = BASS_ChannelGetLength(state.stream, kPositionBytes);
   ASSERT_EQ(state.lengthBytes, 10 * 44100 * 2);
 
   ASSERT_TRUE(PlaceCursor(400, 262));
-  SeekFromClick(full);
+  SeekFromClick(state, full);
   EXPECT_EQ(state.seekBytes, 441000);
   EXPECT_GE(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
 
   ASSERT_TRUE(PlaceCursor(400, 331));
-  SeekFromClick(full);
+  SeekFromClick(state, full);
   EXPECT_LT(state.seekBytes, 0);
   EXPECT_GE(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
 
   ASSERT_TRUE(PlaceCursor(400, 312));
-  SeekFromClick(full);
+  SeekFromClick(state, full);
   EXPECT_EQ(state.seekBytes, 0);
   EXPECT_LT(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
   EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
@@ -108,10 +108,10 @@ TEST_F(SeekFader, TheTopRowEndsTheTrack) {
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(full);
+  StartTrack(state, full);
   state.lengthBytes = BASS_ChannelGetLength(state.stream, kPositionBytes);
   ASSERT_TRUE(PlaceCursor(400, kFaderTop));
-  SeekFromClick(full);
+  SeekFromClick(state, full);
   ASSERT_EQ(state.lengthBytes, 882026);
   EXPECT_EQ(state.seekBytes, 882000);
   EXPECT_TRUE(WaitForActivity(state.stream, kActiveStopped, 2000));
@@ -124,7 +124,7 @@ TEST_F(VolumeSlot, FollowsTheCursorOnlyWhileTheLeftButtonIsDown) {
   state.volumeKnobX = 30;
   ASSERT_TRUE(PlaceCursor(380, 293));
   ASSERT_TRUE(WaitForLeftButton(false));
-  FollowVolumeSlot(full);
+  FollowVolumeSlot(state, full);
   EXPECT_EQ(state.volume, 0.7f);
   EXPECT_EQ(state.volumeKnobX, 30);
 
@@ -139,7 +139,7 @@ TEST_F(VolumeSlot, FollowsTheCursorOnlyWhileTheLeftButtonIsDown) {
   for (const Case c : {Case{324, -0.12f, -4}, Case{330, 0.0f, 2}, Case{380, 1.0f, 52},
                        Case{382, 1.04f, 54}}) {
     ASSERT_TRUE(PlaceCursor(c.x, 293));
-    FollowVolumeSlot(full);
+    FollowVolumeSlot(state, full);
     EXPECT_EQ(state.mouseX, c.x);
     EXPECT_FLOAT_EQ(state.volume, c.volume) << c.x;
     EXPECT_EQ(state.volumeKnobX, c.knob) << c.x;

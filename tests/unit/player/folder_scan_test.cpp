@@ -25,7 +25,7 @@ TEST_F(FolderScan, KeepsTrackSuffixesInAnyCaseAndFoldersLikeFiles) {
   state.folderPath = folder.path() + "a.Wav";
   FillList({"left over"});
 
-  ScanFolder(full);
+  ScanFolder(state, full);
 
   EXPECT_EQ(Sorted(ListEntries()),
             (std::vector<std::string>{"Song.MP3", "a.Wav", "old.mp3", "x.MID"}));
@@ -38,9 +38,9 @@ TEST_F(FolderScan, TwoScansGiveTheSameList) {
   TempFolder& folder = NewFolder("deck-scan-twice");
   for (const char* name : {"1.mp3", "2.wav", "3.mid"}) folder.addFile(name);
   state.folderPath = folder.path() + "2.wav";
-  ScanFolder(full);
+  ScanFolder(state, full);
   const std::vector<std::string> first = ListEntries();
-  ScanFolder(full);
+  ScanFolder(state, full);
   EXPECT_EQ(ListEntries(), first);
   EXPECT_EQ(first.size(), 3u);
   EXPECT_EQ(state.trackCount, 3);
@@ -52,7 +52,7 @@ TEST_F(FolderScan, MissingFolderGivesAnEmptyListButKeepsTheFolderText) {
   FillList({"a.mp3", "b.mp3"});
   setGadgetValue(kList, 1);
 
-  ScanFolder(full);
+  ScanFolder(state, full);
 
   EXPECT_TRUE(ListEntries().empty());
   EXPECT_EQ(state.trackCount, 0);
@@ -70,7 +70,7 @@ TEST_F(FolderScan, EmptyFolderPartListsTheWorkingDirectory) {
   ASSERT_TRUE(SetCurrentDirectoryA(folder.path().c_str()));
   for (const char* path : {"Нет", ""}) {
     state.folderPath = path;
-    ScanFolder(full);
+    ScanFolder(state, full);
     EXPECT_EQ(ListEntries(), std::vector<std::string>{"here.mp3"}) << path;
     EXPECT_EQ(gadgetCaption(kFolderLabel), "") << path;
   }
@@ -87,7 +87,7 @@ TEST_F(FolderScan, MiniBuildSelectsTheRememberedEntryWhenItExists) {
   };
   for (const Case c : {Case{0, 0}, Case{2, 2}, Case{3, -1}, Case{50, -1}, Case{-1, -1}}) {
     state.trackIndex = c.trackIndex;
-    ScanFolder(mini);
+    ScanFolder(state, mini);
     EXPECT_EQ(gadgetValue(kList), c.selected) << "trackIndex " << c.trackIndex;
     EXPECT_EQ(state.trackCount, 3);
     EXPECT_EQ(state.trackIndex, c.trackIndex);
@@ -125,12 +125,12 @@ TEST_F(FolderScan, ManyEntriesKeepTheListingOrderAndTheLastCanBeWanted) {
   };
   for (const Case c : {Case{399, 399}, Case{400, -1}, Case{0, 0}}) {
     state.trackIndex = c.trackIndex;
-    ScanFolder(mini);
+    ScanFolder(state, mini);
     EXPECT_EQ(ListEntries(), listed);
     EXPECT_EQ(state.trackCount, 400);
     EXPECT_EQ(gadgetValue(kList), c.selected) << "trackIndex " << c.trackIndex;
   }
-  ScanFolder(full);
+  ScanFolder(state, full);
   EXPECT_EQ(gadgetValue(kList), 0);
 }
 

@@ -40,7 +40,7 @@ TEST_F(SearchList, FindsTheNamedEntryAnywhereInTheList) {
                         {"TRACK 5.mp3", -1},    {"missing.mp3", -1}};
   for (const Case& c : cases) {
     setGadgetValue(kList, 3);
-    SelectEntryNamed(full, c.name);
+    SelectEntryNamed(state, full, c.name);
     EXPECT_EQ(gadgetValue(kList), c.selected) << c.name;
   }
 }
@@ -60,13 +60,13 @@ TEST_F(SearchList, StopsAtTheMatchOrAtTheCount) {
   for (const Case& c : cases) {
     setGadgetValue(kList, 2);
     state.searchIndex = -7;
-    SelectEntryNamed(full, c.name);
+    SelectEntryNamed(state, full, c.name);
     EXPECT_EQ(gadgetValue(kList), c.selected) << c.name;
     EXPECT_EQ(gadgetCaption(kList), c.selected < 0 ? "" : c.name) << c.name;
     EXPECT_EQ(state.searchIndex, c.searchIndex) << c.name;
   }
   clearList(kList);
-  SelectEntryNamed(full, "");
+  SelectEntryNamed(state, full, "");
   EXPECT_EQ(state.searchIndex, 0);
   EXPECT_EQ(gadgetValue(kList), -1);
 }
@@ -129,16 +129,16 @@ TEST_F(OpenChosen, CancelledRequesterChangesNothing) {
   folder.addFile("two.wav", WavBytes(5.0));
   state.folderPath = folder.path() + "two.wav";
   state.chosenFileName = "two.wav";
-  ScanFolder(full);
+  ScanFolder(state, full);
   setGadgetValue(kList, 1);
-  StartTrack(full);
+  StartTrack(state, full);
   const AudioHandle playing = state.stream;
   const std::vector<std::string> entries = ListEntries();
   ASSERT_EQ(BASS_ChannelIsActive(playing), kActivePlaying);
 
   {
     DialogAnswer cancel("");
-    OpenChosenFile(full);
+    OpenChosenFile(state, full);
     EXPECT_TRUE(cancel.answered());
   }
 
@@ -159,7 +159,7 @@ TEST_F(OpenChosen, ListsTheFolderOfTheChosenFileAndPlaysIt) {
   setGadgetValue(kPlayingFlag, 0);
   {
     DialogAnswer choose(folder.path() + "b.wav");
-    OpenChosenFile(full);
+    OpenChosenFile(state, full);
     EXPECT_TRUE(choose.answered());
   }
   EXPECT_EQ(state.folderPath, folder.path() + "b.wav");

@@ -6,6 +6,7 @@
 
 #include "audio/audio.h"
 #include "audio/test_hooks.h"
+#include "tests/unit/audio/wav_bytes.h"
 #include "toolkit/facilities.h"
 #include "toolkit/toolkit.h"
 
@@ -19,18 +20,10 @@ void StartOnce() {
   AudioTestForceSilentOutput(true);
 }
 
-void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-void PutText(std::vector<std::uint8_t>& bytes, const char* text) {
-  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(text[i]));
-}
-
 }  // namespace
 
-DeckProfile MakeProfile(FakeState& state, bool selectsTrackIndex) {
-  DeckProfile profile = WithFields(DeckProfile{}, state);
+DeckProfile MakeProfile(bool selectsTrackIndex) {
+  DeckProfile profile{};
   profile.folderGadget = kFolderLabel;
   profile.listGadget = kList;
   profile.playingFlagGadget = kPlayingFlag;
@@ -87,25 +80,13 @@ void TempFolder::addFolder(const std::string& name) {
 std::vector<std::uint8_t> WavBytes(double seconds, int extraFrames) {
   constexpr std::uint32_t kRate = 44100;
   const auto frames = static_cast<std::uint32_t>(seconds * kRate) + extraFrames;
-  std::vector<std::uint8_t> bytes;
-  PutText(bytes, "RIFF");
-  PutLittleEndian(bytes, 36 + frames * 2, 4);
-  PutText(bytes, "WAVE");
-  PutText(bytes, "fmt ");
-  PutLittleEndian(bytes, 16, 4);
-  PutLittleEndian(bytes, 1, 2);  // PCM
-  PutLittleEndian(bytes, 1, 2);  // mono
-  PutLittleEndian(bytes, kRate, 4);
-  PutLittleEndian(bytes, kRate * 2, 4);
-  PutLittleEndian(bytes, 2, 2);
-  PutLittleEndian(bytes, 16, 2);
-  PutText(bytes, "data");
-  PutLittleEndian(bytes, frames * 2, 4);
+  Bytes samples;
   for (std::uint32_t i = 0; i < frames; ++i) {
     const double sample = 3000.0 * std::sin(2.0 * 3.14159265358979 * 440.0 * i / kRate);
-    PutLittleEndian(bytes, static_cast<std::uint16_t>(static_cast<std::int16_t>(sample)), 2);
+    Put16(samples, static_cast<std::uint16_t>(static_cast<std::int16_t>(sample)));
   }
-  return bytes;
+  const Bytes file = WavFile({.channels = 1, .rate = kRate}, samples);
+  return {file.begin(), file.end()};
 }
 
 std::vector<std::uint8_t> GarbageBytes() {
@@ -143,17 +124,21 @@ bool WaitForActivity(AudioHandle stream, std::uint32_t wanted, int milliseconds)
 // The audio library is started once per process: the first BASS_Init wins.
 void PlayerTest::SetUp() {
   StartOnce();
-  HWND window = newWindow(kMainWindow, 0, 0, 435, 550, "Ровел mp3", kPlayerWindowFlags);
+  HWND window = newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.openHeight, kProgramTitle, kDeckWindowFlags);
   ASSERT_NE(window, nullptr);
   static bool audioStarted = BASS_Init(kDefaultDevice, 44100, 0, window, nullptr);
   ASSERT_TRUE(audioStarted);
   ASSERT_NE(newListGadget(kList, 20, 370, 390, 120), nullptr);
   ASSERT_NE(newLabelGadget(kFolderLabel, 0, 0, 0, 0, "Путь"), nullptr);
   ASSERT_NE(newCheckGadget(kPlayingFlag, 0, 0, 0, 0, ""), nullptr);
-  ASSERT_NE(newPictureGadget(kVolumeSlot, kVolumeSlotLeft, 288, 60, 11, nullptr), nullptr);
-  ASSERT_NE(newPictureGadget(kFader, 396, kFaderTop, 24, 120, nullptr), nullptr);
-  full = MakeProfile(state, false);
-  mini = MakeProfile(state, true);
+  const Box& slot = kDeck.volumeSlot;
+  ASSERT_NE(newPictureGadget(kVolumeSlot, slot.x, slot.y, slot.width, slot.height, nullptr), nullptr);
+  const Box& bar = kDeck.seekBar;
+  ASSERT_NE(newPictureGadget(kFader, bar.x, bar.y, bar.width, bar.height, nullptr), nullptr);
+  state.volume = 1.0f;
+  state.volumeKnobX = 20;
+  full = MakeProfile(false);
+  mini = MakeProfile(true);
 }
 
 void PlayerTest::TearDown() {

@@ -1,6 +1,6 @@
 #pragma once
-// A real toolkit window with the gadgets the player layer works on, a small
-// state record standing for a build's PlayerState, the audio library on its
+// A real toolkit window with the gadgets the player layer works on, the shared
+// state record, the audio library on its
 // silent output, and temporary folders of generated files.
 #include <gtest/gtest.h>
 
@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "../fake_state.h"
-#include "player/deck.h"
+#include "profile/deck_layout.h"
+#include "profile/deck_profile.h"
+#include "profile/deck_state.h"
 
 // The full build's numbers: list 11, folder label 12, flag 13, volume 15, fader 19.
 constexpr int kList = 11;
@@ -18,11 +19,11 @@ constexpr int kFolderLabel = 12;
 constexpr int kPlayingFlag = 13;
 constexpr int kVolumeSlot = 15;
 constexpr int kFader = 19;
-constexpr int kVolumeSlotLeft = 323;
-constexpr int kFaderTop = 212;
+constexpr int kVolumeSlotLeft = kDeck.volumeSlot.x;
+constexpr int kFaderTop = kDeck.seekBar.y;
 constexpr float kPlaySpeed = 1.5f;
 
-DeckProfile MakeProfile(FakeState& state, bool selectsTrackIndex);
+DeckProfile MakeProfile(bool selectsTrackIndex);
 
 // A folder under the system's temporary folder, removed with what it holds.
 class TempFolder {
@@ -62,7 +63,7 @@ class PlayerTest : public ::testing::Test {
   // may still hold one of its files open.
   TempFolder& NewFolder(const std::string& name);
 
-  FakeState state;
+  DeckState state{};
   DeckProfile full{};
   DeckProfile mini{};
 

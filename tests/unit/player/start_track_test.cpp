@@ -33,7 +33,7 @@ TEST_F(StartTrackTest, UnopenablePathsSetThePlayingFlagWithoutAStream) {
     setGadgetValue(kPlayingFlag, 0);
     state.stream = 12345;
     state.spinStep = 0.03f;
-    StartTrack(full);
+    StartTrack(state, full);
     EXPECT_EQ(state.stream, 0u) << c.label;
     EXPECT_EQ(gadgetValue(kPlayingFlag), 1) << c.label;
     EXPECT_EQ(state.spinStep, kPlaySpeed) << c.label;
@@ -50,7 +50,7 @@ TEST_F(StartTrackTest, PlaysTheSelectedEntryOfTheFolder) {
   setGadgetValue(kList, 1);
   state.volume = 0.25f;
 
-  StartTrack(mini);
+  StartTrack(state, mini);
 
   EXPECT_NE(state.stream, 0u);
   EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
@@ -65,9 +65,9 @@ TEST_F(StartTrackTest, StartingAgainRestartsWithANewStreamAndFreesTheOld) {
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(full);
+  StartTrack(state, full);
   const AudioHandle first = state.stream;
-  StartTrack(full);
+  StartTrack(state, full);
   EXPECT_NE(state.stream, first);
   EXPECT_EQ(BASS_ChannelIsActive(first), kActiveStopped);
   EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
@@ -82,7 +82,7 @@ TEST_F(StartTrackTest, EmptyPathFreesTheStreamAndMakesNoOther) {
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(full);
+  StartTrack(state, full);
   const AudioHandle playing = state.stream;
   ASSERT_EQ(BASS_ChannelIsActive(playing), kActivePlaying);
   setGadgetValue(kPlayingFlag, 0);
@@ -90,7 +90,7 @@ TEST_F(StartTrackTest, EmptyPathFreesTheStreamAndMakesNoOther) {
   setGadgetValue(kList, -1);
   state.spinStep = 0.0f;
 
-  StartTrack(full);
+  StartTrack(state, full);
 
   EXPECT_EQ(state.stream, playing);
   EXPECT_EQ(BASS_ChannelIsActive(playing), kActiveStopped);

@@ -20,7 +20,7 @@ class TrackSteps : public PlayerTest {
 
   void Play(int entry) {
     setGadgetValue(kList, entry);
-    StartTrack(full);
+    StartTrack(state, full);
   }
 
   TempFolder folder{"deck-steps"};
@@ -39,7 +39,7 @@ TEST_F(TrackSteps, StepsWithinTheListOnlyMoveTheSelectionWhileNothingPlays) {
   };
   for (const Case& c : cases) {
     setGadgetValue(kList, c.selected);
-    StepTrack(full, c.step);
+    StepTrack(state, full, c.step);
     EXPECT_EQ(gadgetValue(kList), c.selectedAfter) << c.selected << " by " << c.step;
     EXPECT_EQ(state.trackIndex, c.selected + c.step);
     EXPECT_EQ(state.stream, 0u);
@@ -51,11 +51,11 @@ TEST_F(TrackSteps, NextStartsTheFollowingEntryWhileAStreamIsActive) {
   Play(1);
   const AudioHandle first = state.stream;
   ASSERT_EQ(BASS_ChannelIsActive(first), kActivePlaying);
-  StepTrack(full, +1);
+  StepTrack(state, full, +1);
   EXPECT_EQ(gadgetValue(kList), 2);
   EXPECT_NE(state.stream, first);
   EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
-  StepTrack(full, +1);  // the last entry: the same stream plays on
+  StepTrack(state, full, +1);  // the last entry: the same stream plays on
   EXPECT_EQ(gadgetValue(kList), 2);
   EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
 }
@@ -64,7 +64,7 @@ TEST_F(TrackSteps, AdvanceSkipsAnUnplayableEntry) {
   Play(0);
   ASSERT_EQ(state.stream, 0u);
   ASSERT_EQ(gadgetValue(kPlayingFlag), 1);
-  AdvanceWhenEnded(full);
+  AdvanceWhenEnded(state, full);
   EXPECT_EQ(gadgetValue(kList), 1);
   EXPECT_EQ(state.trackIndex, 1);
   EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
@@ -73,13 +73,13 @@ TEST_F(TrackSteps, AdvanceSkipsAnUnplayableEntry) {
 TEST_F(TrackSteps, AdvanceWaitsWhileTheStreamPlaysOrTheFlagIsClear) {
   Play(1);
   const AudioHandle playing = state.stream;
-  AdvanceWhenEnded(full);
+  AdvanceWhenEnded(state, full);
   EXPECT_EQ(state.stream, playing);
   EXPECT_EQ(gadgetValue(kList), 1);
 
   BASS_StreamFree(playing);
   setGadgetValue(kPlayingFlag, 0);  // what power-off leaves
-  AdvanceWhenEnded(full);
+  AdvanceWhenEnded(state, full);
   EXPECT_EQ(state.stream, playing);
   EXPECT_EQ(gadgetValue(kList), 1);
 }
@@ -93,11 +93,11 @@ TEST_F(TrackSteps, AdvanceFollowsAnEndedTrackAndStopsAtTheLastEntry) {
   state.trackCount = 2;
   Play(0);
   ASSERT_TRUE(WaitForActivity(state.stream, kActiveStopped, 5000));
-  AdvanceWhenEnded(full);
+  AdvanceWhenEnded(state, full);
   EXPECT_EQ(gadgetValue(kList), 1);
   ASSERT_TRUE(WaitForActivity(state.stream, kActiveStopped, 5000));
   const AudioHandle last = state.stream;
-  AdvanceWhenEnded(full);
+  AdvanceWhenEnded(state, full);
   EXPECT_EQ(gadgetValue(kList), 1);
   EXPECT_EQ(state.stream, last);
   EXPECT_EQ(state.trackIndex, 2);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "gdi_room.h"
 #include "pixels.h"
 #include "png_fixture.h"
 #include "toolkit/facilities.h"
@@ -197,20 +198,6 @@ bool makeAndDropObjects(int round, HBITMAP source, const std::vector<unsigned ch
   decodeImage(5, png.data(), png.size() / 2);
   endDrawing();
   return made;
-}
-
-// How many more GDI objects the process may make: brushes are made until the
-// system refuses one (10000 objects a process on Windows, 65536 under Wine),
-// then deleted again. Works where GetGuiResources does not count.
-int gdiRoom() {
-  std::vector<HBRUSH> brushes;
-  while (brushes.size() < 100000) {
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    if (!brush) break;
-    brushes.push_back(brush);
-  }
-  for (HBRUSH brush : brushes) DeleteObject(brush);
-  return static_cast<int>(brushes.size());
 }
 
 TEST_F(Drawing, RoundsOfImagesAndDrawingLeaveNoGdiObjectBehind) {

@@ -122,7 +122,7 @@ TEST_F(Events, CloseBoxQueuesCloseAndKeepsTheWindow) {
 
 // A close request equal to the newest waiting one (same window) is dropped.
 TEST_F(Events, CloseRequestsFollowTheDuplicateRule) {
-  HWND second = newWindow(1, 0, 0, 100, 100, "Вторая", kPlayerWindowFlags);
+  HWND second = newWindow(1, 0, 0, 100, 100, "Вторая", kTestWindowFlags);
   drainEvents();
   const std::vector<std::pair<std::vector<HWND>, std::vector<int>>> cases = {
       {{window, window}, {0}},

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "gdi_room.h"
 #include "toolkit_window.h"
 
 namespace {
@@ -18,7 +19,7 @@ struct Made {
 
 Made makeOneOfEach(HBITMAP image) {
   Made made;
-  HWND window = newWindow(0, 0, 0, 300, 200, "Проба", kPlayerWindowFlags);
+  HWND window = newWindow(0, 0, 0, 300, 200, "Проба", kTestWindowFlags);
   setWindowBackdrop(window, image);
   HWND panel = newPanelGadget(20, 0, 100, 300, 100);
   HWND list = newListGadget(21, 5, 5, 150, 80);
@@ -52,19 +53,6 @@ TEST(Release, FreesWhatTheToolkitMadeAndStartsAgain) {
     EXPECT_EQ(gadgetValue(21), 0);
     EXPECT_EQ(GetObjectType(image.get()), static_cast<DWORD>(OBJ_BITMAP));
   }
-}
-
-// How many more GDI objects the process may make: where GetGuiResources is
-// not counted, the room left in the process's GDI table shows a leak as well.
-int gdiRoom() {
-  std::vector<HBRUSH> brushes;
-  while (brushes.size() < 100000) {
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    if (!brush) break;
-    brushes.push_back(brush);
-  }
-  for (HBRUSH brush : brushes) DeleteObject(brush);
-  return static_cast<int>(brushes.size());
 }
 
 int gdiObjectsInUse() {

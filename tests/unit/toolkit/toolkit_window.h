@@ -13,6 +13,8 @@
 #include "toolkit/unique_handle.h"
 
 constexpr int kClientWidth = 400;
+// A captioned window with a system menu and a minimise box, centred.
+constexpr unsigned kTestWindowFlags = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | kWindowCentred;
 constexpr int kClientHeight = 300;
 constexpr int kTimedOut = -99999;
 
@@ -50,7 +52,7 @@ class ToolkitWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     startToolkit();
-    window = newWindow(0, 0, 0, kClientWidth, kClientHeight, "Проба", kPlayerWindowFlags);
+    window = newWindow(0, 0, 0, kClientWidth, kClientHeight, "Проба", kTestWindowFlags);
     ASSERT_NE(window, nullptr);
     SetForegroundWindow(window);
     drainEvents();

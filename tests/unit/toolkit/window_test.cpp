@@ -77,7 +77,7 @@ TEST_F(Windows, CreatingUnderAUsedNumberReleasesTheOldObject) {
   setGadgetValue(5, 1);
   EXPECT_EQ(gadgetValue(5), 1);
 
-  HWND fresh = newWindow(0, 0, 0, 200, 100, "Снова", kPlayerWindowFlags);
+  HWND fresh = newWindow(0, 0, 0, 200, 100, "Снова", kTestWindowFlags);
   ASSERT_NE(fresh, nullptr);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_FALSE(IsWindow(box));

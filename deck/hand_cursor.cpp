@@ -1,4 +1,4 @@
-#include "player/hand_cursor.h"
+#include "deck/hand_cursor.h"
 
 #include <windows.h>
 

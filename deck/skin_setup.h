@@ -6,7 +6,9 @@
 #include <array>
 #include <span>
 
-#include "player/deck.h"
+#include "profile/colour.h"
+#include "profile/deck_layout.h"
+#include "profile/deck_profile.h"
 #include "skin/embedded_picture.h"
 
 struct SkinPicture {
@@ -43,35 +45,28 @@ constexpr int kPanelText = Rgb(93, 93, 93);
 constexpr int kPanelBack = Rgb(21, 21, 21);
 constexpr int kLinkHover = Rgb(181, 181, 181);
 
+// An image gadget over a box of the deck, showing `image` at start.
+constexpr GadgetSpec PictureGadget(int number, const Box& box, int image = -1) {
+  return {GadgetKind::Picture, number, box.x, box.y, box.width, box.height, image};
+}
+
 void CreateGadgets(std::span<const GadgetSpec> table);
 
 // The gadgets of the panel below row 360 and the two hidden holders, which
 // both programs lay out alike under their own numbers.
-struct PanelGadgetNumbers {
-  int elapsedLabel;
-  int totalLabel;
-  int unitLabel;
-  int openLink;
-  int pauseLink;
-  int listPanel;
-  int trackList;
-  int folderText;
-  int playingFlag;
-};
-
-constexpr std::array<GadgetSpec, 10> PanelGadgets(const PanelGadgetNumbers& n) {
+constexpr std::array<GadgetSpec, 10> PanelGadgets(const DeckProfile& n) {
   return {{
-      {GadgetKind::Label, n.elapsedLabel, 220, 371, 60, 14, -1, "00:00"},
-      {GadgetKind::Label, n.totalLabel, 280, 371, 33, 14, -1, "00:00"},
+      {GadgetKind::Label, n.elapsedGadget, 220, 371, 60, 14, -1, "00:00"},
+      {GadgetKind::Label, n.totalGadget, 280, 371, 33, 14, -1, "00:00"},
       {GadgetKind::Label, n.unitLabel, 312, 371, 40, 14, -1, " минут"},
       {GadgetKind::Link, n.openLink, 30, 371, 50, 14, -1, "Открыть"},
       {GadgetKind::Link, n.pauseLink, 120, 371, 35, 14, -1, "Пауза"},
       // The list is larger than its panel and set at (-2, -2) in it, so the
       // panel clips its frame and scroll bars away: a plain dark area remains.
       {GadgetKind::Panel, n.listPanel, 11, 400, 412, 136},
-      {GadgetKind::List, n.trackList, -2, -2, 436, 151},
-      {GadgetKind::HiddenLabel, n.folderText, 0, 0, 0, 0, -1, "Путь"},
+      {GadgetKind::List, n.listGadget, -2, -2, 436, 151},
+      {GadgetKind::HiddenLabel, n.folderGadget, 0, 0, 0, 0, -1, "Путь"},
       {GadgetKind::EndPanel, 0, 0, 0, 0, 0},
-      {GadgetKind::Check, n.playingFlag, 0, 0, 0, 0, -1, ""},
+      {GadgetKind::Check, n.playingFlagGadget, 0, 0, 0, 0, -1, ""},
   }};
 }

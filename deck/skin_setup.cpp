@@ -1,4 +1,4 @@
-#include "player/skin_setup.h"
+#include "deck/skin_setup.h"
 
 #include "toolkit/toolkit.h"
 
@@ -28,7 +28,8 @@ void CreateCheck(const GadgetSpec& g) {
 }
 
 void CreatePicture(const GadgetSpec& g) {
-  newPictureGadget(g.number, g.x, g.y, g.width, g.height, g.image < 0 ? nullptr : imageHandle(g.image));
+  newPictureGadget(g.number, g.x, g.y, g.width, g.height,
+                   g.image < 0 ? nullptr : imageHandle(g.image));
 }
 
 }  // namespace
@@ -43,7 +44,9 @@ void CreateGadgets(std::span<const GadgetSpec> table) {
     switch (g.kind) {
       case GadgetKind::Picture: CreatePicture(g); break;
       case GadgetKind::Label: CreateLabel(g); break;
-      case GadgetKind::HiddenLabel: newLabelGadget(g.number, g.x, g.y, g.width, g.height, g.text); break;
+      case GadgetKind::HiddenLabel:
+        newLabelGadget(g.number, g.x, g.y, g.width, g.height, g.text);
+        break;
       case GadgetKind::Link: CreateLink(g); break;
       case GadgetKind::Panel: newPanelGadget(g.number, g.x, g.y, g.width, g.height); break;
       case GadgetKind::EndPanel: endPanel(); break;

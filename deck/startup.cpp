@@ -1,0 +1,52 @@
+#include "deck/startup.h"
+
+#include <windows.h>
+
+#include "audio/audio.h"
+#include "display/gdiplus.h"
+#include "display/time_display.h"
+#include "profile/deck_layout.h"
+#include "toolkit/toolkit.h"
+
+namespace {
+
+// A TIMERPROC carries no context, and a program has one deck: the timer
+// finds it here.
+DeckState* timedState = nullptr;
+const DeckProfile* timedProfile = nullptr;
+
+void CALLBACK TimeDisplayTimer(HWND, UINT, UINT_PTR, DWORD) {
+  UpdateTimeDisplay(*timedState, *timedProfile);
+}
+
+}  // namespace
+
+void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin) {
+  startToolkit();
+  DecodeSkin(skin.pictures);
+  newScreenImage(profile.seekCanvasImage, kDeck.seekBar.width, kDeck.seekBar.height);
+  newScreenImage(profile.volumeCanvasImage, kDeck.volumeSlot.width, kDeck.volumeSlot.height);
+  state.gdipToken = StartGdiplus();
+  state.discBitmap = LoadDiscBitmap(skin.recordPicture);
+  newImage(kCanvasImage, skin.canvasSize, skin.canvasSize, 32);
+  newWindow(kMainWindow, 0, 0, kClientWidth, kClosedHeight, kProgramTitle, kDeckWindowFlags);
+  CreateGadgets(skin.deckGadgets);
+  CreateGadgets(PanelGadgets(profile));
+}
+
+void StartDeck(DeckState& state, const DeckProfile& profile, int backdrop) {
+  setWindowBackdrop(windowHandle(kMainWindow), imageHandle(backdrop));
+  BASS_Init(-1, 44100, 0, windowHandle(kMainWindow), nullptr);
+  StartTimeDisplay(state, profile);
+}
+
+bool StartTimeDisplay(DeckState& state, const DeckProfile& profile) {
+  timedState = &state;
+  timedProfile = &profile;
+  return SetTimer(windowHandle(kMainWindow), 0, 55, TimeDisplayTimer) != 0;
+}
+
+void CloseDeck(const DeckState& state) {
+  StopGdiplus(state.gdipToken);
+  releaseToolkit();
+}

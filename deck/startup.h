@@ -1,0 +1,26 @@
+#pragma once
+// The start-up both programs run around their own steps: first the toolkit,
+// the skin, GDI+, the canvas, the window and the gadgets; last the backdrop,
+// the audio output and the display timer.
+#include <span>
+
+#include "deck/skin_setup.h"
+#include "profile/deck_profile.h"
+#include "profile/deck_state.h"
+
+struct DeckSkin {
+  std::span<const SkinPicture> pictures;    // decoded in this order
+  std::span<const GadgetSpec> deckGadgets;  // created before the panel's
+  const char* recordPicture;                // read from the working directory
+  int canvasSize;                           // the square canvas, in pixels
+};
+
+// Everything up to the gadgets; state holds its initial values already.
+void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin);
+// The window's backdrop, the audio output and the 55 ms time display.
+void StartDeck(DeckState& state, const DeckProfile& profile, int backdrop);
+// The time display on window 0's 55 ms timer, over this state and profile;
+// whether the timer was set.
+bool StartTimeDisplay(DeckState& state, const DeckProfile& profile);
+// GDI+ first, while it is still loaded; then everything the toolkit holds.
+void CloseDeck(const DeckState& state);
