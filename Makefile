@@ -6,10 +6,14 @@ TRIPLETS := x86_64-w64-mingw32 i686-w64-mingw32
 JOBS    ?= $(shell nproc)
 X64     := $(BUILD)/x86_64-w64-mingw32
 DIST    := $(BUILD)/dist
+FUZZ    := $(BUILD)/fuzz
+FUZZ_SECONDS ?= 600
+CLANG   := $(BUILD)/clang-x86_64
 PYTEST  := /usr/bin/python3 -m pytest
 
 .PRECIOUS: $(BUILD)/%/CMakeCache.txt
-.PHONY: all bootstrap build build-x64 dist run run-mini test unit tools-test e2e bench clean
+.PHONY: all bootstrap build build-x64 dist package clang-check run run-mini test unit tools-test e2e soak bench clean \
+        fuzz-build fuzz fuzz-check soak-kill soak-player
 
 all: build
 
@@ -29,6 +33,18 @@ build: $(addprefix build-,$(TRIPLETS))
 dist: build-x64
 	@scripts/lay-out-dist $(X64) $(DIST)
 
+# The release zips of both triplets, written by CPack into build/package/.
+package: build
+	@for t in $(TRIPLETS); do cpack --config $(BUILD)/$$t/CPackConfig.cmake -B $(BUILD)/package || exit 1; done
+
+# The programs compiled by clang against the same MinGW-w64 headers and
+# libraries, warnings as errors: what a native Windows build may meet.
+$(CLANG)/CMakeCache.txt:
+	cmake -S . -B $(CLANG) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-clang-x86_64-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+
+clang-check: bootstrap $(CLANG)/CMakeCache.txt
+	cmake --build $(CLANG) -j $(JOBS) --target deckplayer deckplayer-mini
+
 run: dist
 	@scripts/run-program $(DIST) deckplayer.exe
 
@@ -41,10 +57,35 @@ unit: build
 tools-test: bootstrap
 	$(PYTEST) tests/tools -q
 
-e2e: dist
+e2e: dist package
 	$(PYTEST) tests/e2e -v
 
-test: unit tools-test e2e
+# The platform-free parsers built for the host with clang, libFuzzer and the
+# sanitizers; `fuzz` runs each target FUZZ_SECONDS at the lowest priority,
+# `fuzz-check` each over its seeds and past crash inputs for a few seconds.
+fuzz-build: bootstrap
+	cmake -S tests/fuzz -B $(FUZZ) -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+	cmake --build $(FUZZ) -j $(JOBS)
+
+fuzz: fuzz-build
+	nice -n 19 scripts/fuzz run $(FUZZ_SECONDS)
+
+fuzz-check: fuzz-build
+	scripts/fuzz check
+
+test: unit clang-check tools-test fuzz-check e2e
+
+# The mini killed 200 times while it saves its playlist (make test kills it 30 times).
+soak-kill: dist
+	DECK_KILLS=200 $(PYTEST) tests/e2e/test_kill_save.py -v
+
+# deckplayer going round a folder of every kind of track for SOAK_SECONDS
+# (an hour by default), printing how its objects and memory grow.
+SOAK_SECONDS ?= 3600
+soak-player: dist
+	/usr/bin/python3 tests/e2e/soak.py $(SOAK_SECONDS)
+
+soak: soak-player soak-kill
 
 bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)

@@ -2,11 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 namespace {
-
-constexpr std::size_t kBufferSize = 64 * 1024;
 
 std::int64_t FileSize(HANDLE file) {
   LARGE_INTEGER size;
@@ -36,44 +32,16 @@ std::unique_ptr<AnsiFile> AnsiFile::Open(const char* path, std::int64_t offset,
 }
 
 AnsiFile::AnsiFile(void* file, std::int64_t offset, std::int64_t size)
-    : file_(file), offset_(offset), size_(size), buffer_(kBufferSize) {}
+    : BufferedReader(size), file_(file), offset_(offset) {}
 
 AnsiFile::~AnsiFile() { CloseHandle(file_); }
 
-bool AnsiFile::fill() {
+// The buffer is at most 64 KB, so a DWORD holds the count.
+std::size_t AnsiFile::readBlock(std::int64_t position, void* buffer, std::size_t count) {
   LARGE_INTEGER at;
-  at.QuadPart = offset_ + position_;
-  bufferStart_ = position_;
-  bufferFill_ = 0;
-  if (!SetFilePointerEx(file_, at, nullptr, FILE_BEGIN)) return false;
-  const std::int64_t left = size_ - position_;
-  const DWORD wanted = static_cast<DWORD>(left < static_cast<std::int64_t>(kBufferSize) ? left : kBufferSize);
+  at.QuadPart = offset_ + position;
+  if (!SetFilePointerEx(file_, at, nullptr, FILE_BEGIN)) return 0;
   DWORD got = 0;
-  if (!ReadFile(file_, buffer_.data(), wanted, &got, nullptr)) return false;
-  bufferFill_ = got;
-  return got > 0;
-}
-
-std::size_t AnsiFile::read(void* buffer, std::size_t count) {
-  auto* out = static_cast<unsigned char*>(buffer);
-  std::size_t done = 0;
-  while (done < count && position_ < size_) {
-    const std::int64_t inBuffer = position_ - bufferStart_;
-    if (inBuffer < 0 || inBuffer >= static_cast<std::int64_t>(bufferFill_)) {
-      if (!fill()) break;
-      continue;
-    }
-    std::size_t n = bufferFill_ - static_cast<std::size_t>(inBuffer);
-    if (n > count - done) n = count - done;
-    std::memcpy(out + done, buffer_.data() + inBuffer, n);
-    done += n;
-    position_ += static_cast<std::int64_t>(n);
-  }
-  return done;
-}
-
-bool AnsiFile::seek(std::int64_t position) {
-  if (position < 0 || position > size_) return false;
-  position_ = position;
-  return true;
+  if (!ReadFile(file_, buffer, static_cast<DWORD>(count), &got, nullptr)) return 0;
+  return got;
 }

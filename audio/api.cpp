@@ -54,6 +54,9 @@ AudioHandle BASS_StreamCreateFile(bool fromMemory, const void* file, std::int64_
   return Guarded<AudioHandle>(0, [&]() -> AudioHandle {
     Engine* engine = RunningEngine();
     if (!engine) return 0;
+    // A new track is the moment a listener notices silence: the device, if
+    // it was missing, is tried again now rather than at the next periodic try.
+    engine->output->retrySoon();
     auto decoder = OpenDecoder(OpenReader(fromMemory, file, offset, length));
     if (!decoder) return 0;
     return engine->streams.add(std::make_shared<Stream>(std::move(decoder), engine->mixer->rate()));
@@ -141,7 +144,9 @@ void AudioTestShutdown() { StopEngine(); }
 
 bool AudioTestUsesSilentOutput() {
   Engine* engine = RunningEngine();
-  return engine && engine->silent;
+  return engine && !engine->output->onDevice();
 }
+
+void AudioTestUseDeviceOpener(DeviceOpener opener) { UseDeviceOpener(std::move(opener)); }
 
 std::int64_t AudioTestLastStartDelayMicros() { return LastStartDelayMicros(); }

@@ -12,6 +12,11 @@ namespace {
 // here, and the sound stay close together.
 constexpr std::uint32_t kBlocksPerSecond = 100;
 constexpr std::size_t kBufferCount = 8;
+// Queued buffers come back every 10 ms while the device plays. None back for
+// this long means the sound server has gone: waveOutWrite still succeeds then,
+// but the buffers are never handed back. Long enough that a loaded machine
+// starving Wine's audio thread for a moment is not taken for a lost device.
+constexpr auto kStallLimit = std::chrono::milliseconds(1500);
 
 WAVEFORMATEX StereoPcm16(std::uint32_t rate) {
   WAVEFORMATEX format{};
@@ -67,6 +72,7 @@ void DeviceOutput::reap() {
     oldest_ = (oldest_ + 1) % buffers_.size();
     --inFlight_;
     played_ += static_cast<std::int64_t>(block_);
+    lastReturn_ = std::chrono::steady_clock::now();
   }
 }
 
@@ -79,8 +85,11 @@ void DeviceOutput::write(const std::int16_t* stereo) {
   Buffer& buffer = buffers_[(oldest_ + inFlight_) % buffers_.size()];
   std::memcpy(buffer.samples.data(), stereo, buffer.samples.size() * sizeof(std::int16_t));
   buffer.header.dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
-  if (waveOutWrite(static_cast<HWAVEOUT>(device_), &buffer.header, sizeof(WAVEHDR)) != MMSYSERR_NOERROR)
+  if (waveOutWrite(static_cast<HWAVEOUT>(device_), &buffer.header, sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
     buffer.header.dwFlags |= WHDR_DONE;
+    writeFailed_ = true;
+  }
+  if (inFlight_ == 0) lastReturn_ = std::chrono::steady_clock::now();
   ++inFlight_;
 }
 
@@ -97,4 +106,10 @@ std::chrono::microseconds DeviceOutput::untilWritable() {
 std::int64_t DeviceOutput::playedFrames() {
   reap();
   return played_;
+}
+
+bool DeviceOutput::failed() {
+  reap();
+  if (writeFailed_) return true;
+  return inFlight_ > 0 && std::chrono::steady_clock::now() - lastReturn_ > kStallLimit;
 }

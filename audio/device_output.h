@@ -4,6 +4,7 @@
 
 #include "audio/output.h"
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,7 @@ class DeviceOutput final : public Output {
   void write(const std::int16_t* stereo) override;
   std::chrono::microseconds untilWritable() override;
   std::int64_t playedFrames() override;
+  bool failed() override;
 
  private:
   struct Buffer;
@@ -34,4 +36,7 @@ class DeviceOutput final : public Output {
   std::size_t oldest_ = 0;
   std::size_t inFlight_ = 0;
   std::int64_t played_ = 0;
+  // When a buffer last came back, or the queue last started from empty.
+  std::chrono::steady_clock::time_point lastReturn_;
+  bool writeFailed_ = false;
 };

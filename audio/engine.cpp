@@ -1,7 +1,6 @@
 #include "audio/engine.h"
 
 #include "audio/device_output.h"
-#include "audio/silent_output.h"
 
 #include <algorithm>
 #include <atomic>
@@ -15,15 +14,13 @@ constexpr std::uint32_t kMaxRate = 192000;
 
 std::atomic<Engine*> running{nullptr};
 std::atomic<bool> forceSilent{false};
+DeviceOpener testOpener;
 
-std::unique_ptr<Output> OpenOutput(int device, std::uint32_t rate, bool& silent) {
-  silent = true;
-  if (device == 0 || device < -1 || forceSilent.load()) return std::make_unique<SilentOutput>(rate);
-  if (auto output = DeviceOutput::Open(device, rate)) {
-    silent = false;
-    return output;
-  }
-  return std::make_unique<SilentOutput>(rate);
+// Device 0 asks for no sound at all: no opener, so the device is never tried.
+DeviceOpener OpenerFor(int device) {
+  if (device == 0 || forceSilent.load()) return nullptr;
+  if (testOpener) return testOpener;
+  return [device](std::uint32_t rate) -> std::unique_ptr<Output> { return DeviceOutput::Open(device, rate); };
 }
 
 // The players exit without closing the library. Left running into process
@@ -41,7 +38,9 @@ bool StartEngine(int device, std::uint32_t frequency) {
   if (running.load() || device < -1) return false;
   const std::uint32_t rate = frequency == 0 ? kDefaultRate : std::clamp(frequency, kMinRate, kMaxRate);
   auto engine = std::make_unique<Engine>();
-  engine->mixer = std::make_unique<Mixer>(OpenOutput(device, rate, engine->silent), engine->streams);
+  auto output = std::make_unique<FallbackOutput>(rate, OpenerFor(device));
+  engine->output = output.get();
+  engine->mixer = std::make_unique<Mixer>(std::move(output), engine->streams);
   if (!engine->mixer->start()) return false;
   running.store(engine.release());
   StopAtExit();
@@ -58,3 +57,5 @@ void StopEngine() {
 }
 
 void ForceSilentOutput(bool silent) { forceSilent.store(silent); }
+
+void UseDeviceOpener(DeviceOpener opener) { testOpener = std::move(opener); }

@@ -1,6 +1,7 @@
 // The library's one running instance: its streams, its mixer and its output.
 #pragma once
 
+#include "audio/fallback_output.h"
 #include "audio/mixer.h"
 #include "audio/stream_table.h"
 #include "audio/timer_resolution.h"
@@ -9,7 +10,8 @@ struct Engine {
   TimerResolution timer;
   StreamTable streams;
   std::unique_ptr<Mixer> mixer;
-  bool silent = false;
+  // Owned by the mixer, which outlives every use of it through the engine.
+  FallbackOutput* output = nullptr;
 };
 
 // False when already started or when not even the silent output runs.
@@ -18,3 +20,5 @@ bool StartEngine(int device, std::uint32_t frequency);
 Engine* RunningEngine();
 void StopEngine();
 void ForceSilentOutput(bool silent);
+// Tests: how later StartEngine calls open the device; null restores waveOut.
+void UseDeviceOpener(DeviceOpener opener);

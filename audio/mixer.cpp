@@ -16,6 +16,9 @@ constexpr auto kIdle = std::chrono::microseconds(-1);
 // after being woken lets that volume apply to the first block already,
 // instead of the first blocks going out at the previous volume.
 constexpr auto kSettleWait = std::chrono::microseconds(2000);
+// After running out of memory, a pause before trying again, so the thread
+// does not spin while memory is short.
+constexpr auto kOutOfMemoryWait = std::chrono::microseconds(20'000);
 
 std::int16_t ToPcm16(float sample) {
   const float scaled = std::round(sample * 32767.0f);
@@ -56,20 +59,31 @@ void Mixer::wake() {
   wakeUp_.notify_one();
 }
 
+// Nothing thrown may leave the thread (it would end the program): a stream
+// whose decoding fails is abandoned where it fails, and anything else thrown
+// in a pass (no memory for the snapshot) costs a short wait and a new pass.
 void Mixer::run() {
   for (;;) {
     {
       std::lock_guard lock(mutex_);
       if (stop_) break;
     }
-    const bool active = serviceStreams();
-    if (active && output_->canWrite()) {
-      mixBlock();
-      continue;
+    try {
+      pass();
+    } catch (...) {
+      idle(kOutOfMemoryWait);
     }
-    idle(waitFor(active));
   }
   snapshot_.clear();
+}
+
+// One pass: a block mixed and handed over, or a sleep until one is due.
+void Mixer::pass() {
+  const bool active = serviceStreams();
+  if (active && output_->canWrite())
+    mixBlock();
+  else
+    idle(waitFor(active));
 }
 
 // Streams freed since the last pass drop out of the snapshot here, and the
@@ -79,7 +93,11 @@ bool Mixer::serviceStreams() {
   const std::int64_t played = output_->playedFrames();
   bool active = false;
   for (const auto& stream : snapshot_) {
-    stream->service(played, written_);
+    try {
+      stream->service(played, written_);
+    } catch (...) {
+      stream->abandon();
+    }
     active = stream->wantsAudio() || active;
   }
   return active;
@@ -87,7 +105,13 @@ bool Mixer::serviceStreams() {
 
 void Mixer::mixBlock() {
   std::fill(mix_.begin(), mix_.end(), 0.0f);
-  for (const auto& stream : snapshot_) stream->mixInto(mix_.data(), output_->blockFrames(), written_);
+  for (const auto& stream : snapshot_) {
+    try {
+      stream->mixInto(mix_.data(), output_->blockFrames(), written_);
+    } catch (...) {
+      stream->abandon();
+    }
+  }
   std::transform(mix_.begin(), mix_.end(), pcm_.begin(), ToPcm16);
   output_->write(pcm_.data());
   written_ += static_cast<std::int64_t>(output_->blockFrames());

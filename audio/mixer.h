@@ -26,6 +26,7 @@ class Mixer {
 
  private:
   void run();
+  void pass();
   bool serviceStreams();
   void mixBlock();
   std::chrono::microseconds waitFor(bool active);

@@ -4,6 +4,8 @@
 #define _FILE_OFFSET_BITS 64
 #include "audio/mp3_decoder.h"
 
+#include "audio/xing_header.h"
+
 #include <sys/types.h>
 
 #include <cstdio>
@@ -85,13 +87,16 @@ Mp3Decoder::~Mp3Decoder() {
 }
 
 // Without a LAME/Xing header the length is an estimate from the first frames;
-// a scan of every frame header makes it exact.
+// a scan of every frame header makes it exact. So does a header that counts
+// more bytes than the file holds: its length is that of the whole file the
+// cut one came from.
 bool Mp3Decoder::start() {
+  const bool headerInDoubt = XingPromiseInDoubt(*reader_);
   if (!Configure(handle_)) return false;
   if (mpg123_replace_reader_handle(handle_, ReadCallback, SeekCallback, nullptr) != MPG123_OK) return false;
   if (mpg123_open_handle(handle_, reader_.get()) != MPG123_OK) return false;
   if (!FixFormat(handle_, format_)) return false;
-  if (!LengthIsExact(handle_) && mpg123_scan(handle_) != MPG123_OK) return false;
+  if ((headerInDoubt || !LengthIsExact(handle_)) && mpg123_scan(handle_) != MPG123_OK) return false;
   const off_t length = mpg123_length(handle_);
   if (length <= 0) return false;
   length_ = length;

@@ -1,7 +1,8 @@
 #include "audio/open_decoder.h"
 
+#include "audio/midi_decoder.h"
 #include "audio/mp3_decoder.h"
-#include "audio/wav_decoder.h"
+#include "audio/open_wav.h"
 
 #include <cstring>
 
@@ -14,8 +15,7 @@ Kind Sniff(ByteReader& reader) {
   const std::size_t got = reader.read(head, sizeof head);
   reader.seek(0);
   if (got >= 4 && std::memcmp(head, "MThd", 4) == 0) return Kind::Midi;
-  if (got == sizeof head && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0)
-    return Kind::Wav;
+  if (IsWavFile(reader)) return Kind::Wav;
   return Kind::Other;
 }
 
@@ -26,8 +26,8 @@ Kind Sniff(ByteReader& reader) {
 std::unique_ptr<Decoder> OpenDecoder(std::unique_ptr<ByteReader> reader) {
   if (!reader || reader->size() <= 0) return nullptr;
   switch (Sniff(*reader)) {
-    case Kind::Wav: return WavDecoder::Open(std::move(reader));
-    case Kind::Midi: return nullptr;
+    case Kind::Wav: return OpenWav(std::move(reader));
+    case Kind::Midi: return OpenMidiDecoder(std::move(reader));
     case Kind::Other: return Mp3Decoder::Open(std::move(reader));
   }
   return nullptr;

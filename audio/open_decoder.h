@@ -6,5 +6,5 @@
 
 #include <memory>
 
-// Nothing for data no decoder plays (MIDI among them, for now).
+// Nothing for data no decoder plays.
 std::unique_ptr<Decoder> OpenDecoder(std::unique_ptr<ByteReader> reader);

@@ -17,4 +17,7 @@ class Output {
   virtual std::chrono::microseconds untilWritable() = 0;
   // Frames played out so far: handed over minus what is still queued.
   virtual std::int64_t playedFrames() = 0;
+  // A device that has stopped taking sound (its server gone, the device
+  // removed) says so here; the caller then plays on without it.
+  virtual bool failed() { return false; }
 };

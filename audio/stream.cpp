@@ -135,6 +135,14 @@ void Stream::mixInto(float* mix, std::size_t frames, std::int64_t outputStart) {
   noteStartDelay(stamp && n > 0, playAt);
 }
 
+// Activity 0 is what the players watch for, so they move to the next track.
+void Stream::abandon() {
+  drained_ = true;
+  std::lock_guard lock(mutex_);
+  if (state_ == State::Playing) ended_ = true;
+  state_ = State::Stopped;
+}
+
 void Stream::noteStartDelay(bool stampPending, Clock::time_point playAt) {
   if (!stampPending) return;
   const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - playAt);

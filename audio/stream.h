@@ -31,6 +31,8 @@ class Stream {
   bool wantsAudio() const;
   // Mixer thread: adds the next frames of the stream to a stereo block.
   void mixInto(float* mix, std::size_t frames, std::int64_t outputStart);
+  // Mixer thread: ends the stream where it is, after its decoding failed.
+  void abandon();
 
  private:
   enum class State { Stopped, Playing, Paused };

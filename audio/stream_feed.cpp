@@ -1,21 +1,13 @@
 #include "audio/stream_feed.h"
 
+#include "audio/downmix.h"
+
 #include <algorithm>
 #include <syn123.h>
 
 namespace {
 
 constexpr std::size_t kChunkFrames = 1024;
-
-// Streams with more than two channels are heard through their front pair,
-// which WAVE_FORMAT_EXTENSIBLE's default order puts first.
-void ToStereo(const float* in, std::uint32_t channels, std::size_t frames, float* out) {
-  for (std::size_t i = 0; i < frames; ++i) {
-    const float* frame = in + i * channels;
-    out[2 * i] = frame[0];
-    out[2 * i + 1] = channels > 1 ? frame[1] : frame[0];
-  }
-}
 
 }  // namespace
 
@@ -26,9 +18,7 @@ StreamFeed::StreamFeed(Decoder& decoder, std::uint32_t outputRate)
   if (format_.rate == outputRate_) return;
   resampler_ = syn123_new(outputRate_, 2, MPG123_ENC_FLOAT_32, 0, nullptr);
   resetResampler();
-  const std::size_t outs = syn123_resample_count(format_.rate, outputRate_, kChunkFrames);
-  resampled_.resize(outs * 2);
-  if (!resampler_ || outs == 0) decoderDone_ = true;
+  if (!resampler_ || syn123_resample_count(format_.rate, outputRate_, 1) == 0) decoderDone_ = true;
 }
 
 StreamFeed::~StreamFeed() {
@@ -52,31 +42,40 @@ bool StreamFeed::seek(std::int64_t frame) {
   return !decoderDone_;
 }
 
-bool StreamFeed::decodeChunk() {
-  const std::size_t got = decoder_.read(decodedSamples_.data(), kChunkFrames);
+// Stream frames to decode for at most about `wanted` output frames, and at
+// least one: a stream at a few hertz makes a whole block from one frame, so
+// decoding a fixed chunk would resample minutes of output in one pull.
+std::size_t StreamFeed::inputFramesFor(std::size_t wanted) const {
+  const std::size_t frames = format_.rate == outputRate_
+                                 ? wanted
+                                 : syn123_resample_fillcount(format_.rate, outputRate_, wanted);
+  return std::clamp<std::size_t>(frames, 1, kChunkFrames);
+}
+
+bool StreamFeed::decodeChunk(std::size_t wanted) {
+  const std::size_t got = decoder_.read(decodedSamples_.data(), inputFramesFor(wanted));
   if (got == 0) return false;
   decoded_ += static_cast<std::int64_t>(got);
   ToStereo(decodedSamples_.data(), format_.channels, got, stereo_.data());
-  if (format_.rate != outputRate_ && !resampler_) return false;
   if (format_.rate == outputRate_) {
-    pending_.insert(pending_.end(), stereo_.begin(), stereo_.begin() + 2 * got);
+    pending_.push(stereo_.data(), got);
     return true;
   }
+  if (!resampler_) return false;
+  const std::size_t most = syn123_resample_count(format_.rate, outputRate_, got);
+  if (resampled_.size() < 2 * most) resampled_.resize(2 * most);
   const std::size_t outs = syn123_resample(resampler_, resampled_.data(), stereo_.data(), got);
-  pending_.insert(pending_.end(), resampled_.begin(), resampled_.begin() + 2 * outs);
+  pending_.push(resampled_.data(), outs);
   return true;
 }
 
 std::size_t StreamFeed::pull(float* stereo, std::size_t frames) {
-  while (!decoderDone_ && pending_.size() < 2 * frames) decoderDone_ = !decodeChunk();
-  const std::size_t n = std::min(frames, pending_.size() / 2);
-  std::copy(pending_.begin(), pending_.begin() + 2 * n, stereo);
-  pending_.erase(pending_.begin(), pending_.begin() + 2 * n);
-  return n;
+  while (!decoderDone_ && pending_.size() < frames) decoderDone_ = !decodeChunk(frames - pending_.size());
+  return pending_.pop(stereo, frames);
 }
 
 std::int64_t StreamFeed::streamFrame() const {
-  const auto pendingFrames = static_cast<std::int64_t>(pending_.size() / 2);
+  const auto pendingFrames = static_cast<std::int64_t>(pending_.size());
   const std::int64_t back = pendingFrames * format_.rate / outputRate_;
   return decoded_ > back ? decoded_ - back : 0;
 }

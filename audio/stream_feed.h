@@ -1,8 +1,10 @@
 // The mixer's side of one stream: decoded frames turned into stereo floats at
-// the output's rate. Used by the mixer thread only.
+// the output's rate. A pull decodes about as much as it needs, whatever the
+// ratio of the rates. Used by the mixer thread only.
 #pragma once
 
 #include "audio/decoder.h"
+#include "audio/frame_ring.h"
 
 #include <vector>
 
@@ -24,7 +26,8 @@ class StreamFeed {
   bool finished() const { return decoderDone_ && pending_.empty(); }
 
  private:
-  bool decodeChunk();
+  std::size_t inputFramesFor(std::size_t wanted) const;
+  bool decodeChunk(std::size_t wanted);
   void resetResampler();
 
   Decoder& decoder_;
@@ -34,7 +37,7 @@ class StreamFeed {
   std::vector<float> decodedSamples_;
   std::vector<float> stereo_;
   std::vector<float> resampled_;
-  std::vector<float> pending_;
+  FrameRing pending_;
   std::int64_t decoded_ = 0;
   bool decoderDone_ = false;
 };

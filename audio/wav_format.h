@@ -1,4 +1,6 @@
-// The RIFF/WAVE header: where the samples are and how they are laid out.
+// The chunks of a RIFF/WAVE file that decide how it is opened: its format tag
+// and where its samples begin and end. libsndfile decodes the samples; this
+// walk finds what libsndfile would refuse or misread.
 #pragma once
 
 #include "audio/byte_reader.h"
@@ -6,16 +8,16 @@
 #include <cstdint>
 #include <optional>
 
-enum class SampleKind { Integer, Float };
+inline constexpr std::uint16_t kWaveFormatMpeg = 0x50;
+inline constexpr std::uint16_t kWaveFormatMpegLayer3 = 0x55;
 
-struct WavFormat {
-  std::uint32_t rate = 0;
-  std::uint32_t channels = 0;
-  std::uint32_t bytesPerSample = 0;
-  SampleKind kind = SampleKind::Integer;
+struct WavChunks {
+  std::uint16_t formatTag = 0;  // a WAVE_FORMAT_EXTENSIBLE header's sub-format tag
   std::int64_t dataOffset = 0;
-  std::int64_t frameCount = 0;
+  std::int64_t dataSizeAt = 0;  // where the data chunk's size field is
+  std::uint32_t dataSizeField = 0;
+  std::int64_t dataBytes = 0;  // how many bytes from dataOffset really are samples
 };
 
-// Parses from the reader's start; nothing when the bytes are not a WAV we play.
-std::optional<WavFormat> ReadWavFormat(ByteReader& reader);
+// Walks from the reader's start; nothing unless a fmt chunk comes before a data chunk.
+std::optional<WavChunks> ReadWavChunks(ByteReader& reader);

@@ -5,8 +5,15 @@ if(MSVC)
   add_compile_options(/W4 /source-charset:utf-8 /execution-charset:windows-1251)
 else()
   add_compile_options(-Wall -Wextra -Wno-cast-function-type)
-  add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8>
-                      $<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP1251>)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8>
+                        $<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP1251>)
+  elseif(NOT DECK_COMPILE_CHECK)
+    # clang knows no execution character set but UTF-8: its programs would
+    # show every Russian text as the wrong letters.
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER_ID} cannot compile narrow literals to Windows-1251; "
+                        "build with GCC (MinGW-w64) or MSVC")
+  endif()
   # The programs must run without any MinGW DLL beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
@@ -22,7 +29,25 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
   endif()
 endif()
 
-# A Windows GUI program of this project: no console, icon resource 1.
+# A Windows GUI program of this project: no console, icon resource 1, a
+# version resource made from the project's version, and the manifest.
+#   deck_add_program(<name> DESCRIPTION <text> <sources>...)
 function(deck_add_program name)
-  add_executable(${name} WIN32 ${ARGN} ${PROJECT_SOURCE_DIR}/skin/program.rc)
+  cmake_parse_arguments(P "" "DESCRIPTION" "" ${ARGN})
+  set(DECK_PROGRAM ${name})
+  set(DECK_DESCRIPTION ${P_DESCRIPTION})
+  set(manifest ${PROJECT_SOURCE_DIR}/packaging/deckplayer.manifest)
+  set(info ${CMAKE_CURRENT_BINARY_DIR}/${name}_info.rc)
+  # MSVC's linker writes the manifest itself from a .manifest source.
+  if(MSVC)
+    set(DECK_MANIFEST_RESOURCE "")
+    set(sources ${manifest})
+  else()
+    set(DECK_MANIFEST_RESOURCE "1 24 \"${manifest}\"  // RT_MANIFEST, the process's own")
+    set(sources "")
+    set_source_files_properties(${info} PROPERTIES OBJECT_DEPENDS ${manifest})
+  endif()
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/program_info.rc.in ${info} @ONLY)
+  add_executable(${name} WIN32 ${P_UNPARSED_ARGUMENTS} ${PROJECT_SOURCE_DIR}/skin/program.rc
+                 ${info} ${sources})
 endfunction()

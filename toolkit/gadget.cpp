@@ -9,6 +9,7 @@
 #include "toolkit/gadget_colours.h"
 #include "toolkit/gadget_kind.h"
 #include "toolkit/gadgets.h"
+#include "toolkit/gdi_table.h"
 #include "toolkit/registry.h"
 #include "toolkit/window.h"
 
@@ -84,8 +85,7 @@ HWND createGadgetControl(int gadget, const char* className, DWORD style, DWORD e
       exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)), GetModuleHandleA(nullptr), nullptr);
   if (control)
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(gadgetFont()), FALSE);
   return control;
 }
 

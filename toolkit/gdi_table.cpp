@@ -1,4 +1,5 @@
-// Brushes shared by colour: gadgets that ask for the same colour share one.
+// Brushes shared by colour: gadgets that ask for the same colour share one;
+// and the gadgets' font.
 #include "toolkit/gdi_table.h"
 
 #include <map>
@@ -13,6 +14,11 @@ std::map<COLORREF, UniqueHbrush>& brushes() {
   return table;
 }
 
+UniqueHfont& font() {
+  static UniqueHfont gadgets;
+  return gadgets;
+}
+
 }  // namespace
 
 HBRUSH solidBrush(COLORREF colour) {
@@ -21,4 +27,21 @@ HBRUSH solidBrush(COLORREF colour) {
   return brush.get();
 }
 
-void releaseGdiTable() { brushes().clear(); }
+// The system's GUI font at 11 pixels, its size at 96 dpi: the panel's slots
+// are rows of the fixed skin bitmap, so the text must not grow with the
+// display's scale, which the stock font does in a DPI-aware program.
+HFONT gadgetFont() {
+  if (!font()) {
+    LOGFONTA face{};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+    face.lfHeight = -11;
+    face.lfWidth = 0;
+    font().reset(CreateFontIndirectA(&face));
+  }
+  return font() ? font().get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void releaseGdiTable() {
+  brushes().clear();
+  font().reset();
+}

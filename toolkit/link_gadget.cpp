@@ -9,6 +9,7 @@
 #include "toolkit/gadget_colours.h"
 #include "toolkit/gadget_kind.h"
 #include "toolkit/gadgets.h"
+#include "toolkit/gdi_table.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -57,7 +58,7 @@ void LinkGadget::paintInto(HDC dc) {
                                                      reinterpret_cast<WPARAM>(dc),
                                                      reinterpret_cast<LPARAM>(control())));
   if (brush) FillRect(dc, &client, brush);
-  SelectionGuard font(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SelectionGuard font(dc, gadgetFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, textColour());
   std::string text = caption();

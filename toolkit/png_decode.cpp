@@ -9,6 +9,10 @@ namespace {
 // No picture of ours comes near this side; a forged header must not
 // make us ask for gigabytes.
 constexpr png_uint_32 kLargestSide = 32767;
+// Largest ancillary chunk or decompressed text libpng may hold, and how many
+// such chunks it may keep: far above anything a picture of ours carries.
+constexpr png_alloc_size_t kLargestChunk = 1 << 20;
+constexpr png_uint_32 kMostCachedChunks = 128;
 
 struct MemorySource {
   const png_byte* bytes;
@@ -52,6 +56,18 @@ int requestDibRows(png_structp png, png_infop info) {
   return png_set_interlace_handling(png);
 }
 
+// libpng only warns about an ancillary chunk longer than its limit and then
+// allocates and zeroes the length the file claims, so a 41-byte file can ask
+// for 2 GB. The rows need no ancillary chunk (no gamma, colour profile or
+// text is applied), so all of them are skipped unread; the limits still bound
+// whatever libpng does keep.
+void limitMemory(png_structp png) {
+  png_set_user_limits(png, kLargestSide, kLargestSide);
+  png_set_chunk_malloc_max(png, kLargestChunk);
+  png_set_chunk_cache_max(png, kMostCachedChunks);
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+}
+
 // Each pass of an interlaced picture fills in more pixels of the same rows.
 void readAllRows(png_structp png, unsigned char* top, std::size_t stride, int height, int passes) {
   for (int pass = 0; pass < passes; ++pass)
@@ -63,7 +79,7 @@ void readAllRows(png_structp png, unsigned char* top, std::size_t stride, int he
 bool decodeRows(png_structp png, png_infop info, DecodeJob& job) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, &job.source, readFromMemory);
-  png_set_user_limits(png, kLargestSide, kLargestSide);
+  limitMemory(png);
   png_read_info(png, info);
   int passes = requestDibRows(png, info);
   png_read_update_info(png, info);

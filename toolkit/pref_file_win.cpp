@@ -1,25 +1,22 @@
 // The one open settings file: opening and reading it through Win32, and
-// replacing it with its new contents at close.
+// replacing it with its new contents at close. What is read and what is
+// written back is decided in pref_session.cpp.
 #include <windows.h>
 
 #include <string>
 
 #include "toolkit/facilities.h"
 #include "toolkit/pref_file.h"
-#include "toolkit/pref_parse.h"
+#include "toolkit/pref_session.h"
+#include "toolkit/pref_temporary.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
 
-enum class PrefFileMode { kClosed, kReadWrite, kReadOnly, kMissing };
-
 struct PrefFileState {
-  PrefFileMode mode = PrefFileMode::kClosed;
+  PrefSession session;
   UniqueFile file;
   std::string path;  // full name, so a later change of directory cannot redirect the rewrite
-  bool modified = false;
-  bool contentsKnown = true;  // false when reading failed: a rewrite would lose the rest
-  PrefDocument document;
 };
 
 PrefFileState state;
@@ -31,9 +28,10 @@ std::string fullPathOf(const std::string& name) {
   return std::string(buffer, length);
 }
 
-std::string folderOf(const std::string& path) {
+// The folder part keeps its separator; empty when the name has none.
+std::size_t nameStart(const std::string& path) {
   std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+  return slash == std::string::npos ? 0 : slash + 1;
 }
 
 UniqueFile openExisting(const std::string& path, DWORD access) {
@@ -55,13 +53,14 @@ bool readWhole(HANDLE file, std::string& bytes) {
 void loadDocument() {
   try {
     std::string bytes;
-    state.contentsKnown = readWhole(state.file.get(), bytes);
-    if (state.contentsKnown) state.document = parsePrefText(bytes);
+    if (readWhole(state.file.get(), bytes)) {
+      loadPrefBytes(state.session, bytes);
+      return;
+    }
   } catch (...) {
-    // Out of memory: the file stays open with no entries.
-    state.contentsKnown = false;
-    state.document = PrefDocument();
+    // Out of memory while reading: treated as a failed read.
   }
+  loadPrefBytes(state.session, std::nullopt);
 }
 
 // The new bytes go to a fresh file beside the old one and are on the disk
@@ -87,19 +86,31 @@ bool isReadOnly(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-void replaceFile(const std::string& path, const std::string& bytes) {
-  char temporary[MAX_PATH];
-  if (!GetTempFileNameA(folderOf(path).c_str(), "prf", 0, temporary)) return;
-  bool replaced =
-      writeTemporary(temporary, bytes) && !isReadOnly(path) &&
-      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!replaced) DeleteFileA(temporary);
+// A save killed between creating its temporary file and the swap leaves
+// that file behind; the next save removes it. Only names of the shape that
+// prefTemporaryName gives for this very file are touched.
+void removeLeftovers(const std::string& folder, const std::string& name) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "*.tmp").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        isPrefTemporaryName(name, found.cFileName)) {
+      DeleteFileA((folder + found.cFileName).c_str());
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
 }
 
-bool mayRewrite() {
-  if (!state.modified) return false;
-  if (state.mode == PrefFileMode::kMissing) return true;
-  return state.mode == PrefFileMode::kReadWrite && state.contentsKnown;
+void replaceFile(const std::string& path, const std::string& bytes) {
+  const std::string folder = path.substr(0, nameStart(path));
+  const std::string name = path.substr(nameStart(path));
+  removeLeftovers(folder, name);
+  const std::string temporary = folder + prefTemporaryName(name, GetCurrentProcessId());
+  bool replaced =
+      writeTemporary(temporary, bytes) && !isReadOnly(path) &&
+      MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!replaced) DeleteFileA(temporary.c_str());
 }
 
 }  // namespace
@@ -112,14 +123,14 @@ int openPrefFile(const std::string& fileName) {
   } catch (...) {
     return 0;
   }
-  state.mode = PrefFileMode::kReadWrite;
+  state.session.mode = PrefFileMode::kReadWrite;
   if (!isReadOnly(state.path)) state.file = openExisting(state.path, GENERIC_READ | GENERIC_WRITE);
   if (!state.file) {
-    state.mode = PrefFileMode::kReadOnly;
+    state.session.mode = PrefFileMode::kReadOnly;
     state.file = openExisting(state.path, GENERIC_READ);
   }
   if (!state.file) {
-    state.mode = PrefFileMode::kMissing;
+    state.session.mode = PrefFileMode::kMissing;
     return 0;
   }
   loadDocument();
@@ -127,35 +138,24 @@ int openPrefFile(const std::string& fileName) {
 }
 
 std::string readPrefString(const std::string& key, const std::string& defaultValue) {
-  try {
-    if (state.mode == PrefFileMode::kClosed) return defaultValue;
-    return findPrefValue(state.document, key).value_or(defaultValue);
-  } catch (...) {
-    return std::string();
-  }
+  return readPrefValue(state.session, key, defaultValue);
 }
 
 void writePrefString(const std::string& key, const std::string& value) {
-  if (state.mode == PrefFileMode::kClosed) return;
-  try {
-    setPrefValue(state.document, key, value);
-    state.modified = true;
-  } catch (...) {
-    // Out of memory: the write is lost, the entries stay as they were.
-  }
+  writePrefValue(state.session, key, value);
 }
 
 // The old file is closed before the rename: MoveFileEx cannot replace a file
 // that is still open without FILE_SHARE_DELETE.
 void closePrefFile() {
-  if (state.mode == PrefFileMode::kClosed) return;
-  bool rewrite = mayRewrite();
+  if (state.session.mode == PrefFileMode::kClosed) return;
+  std::optional<std::string> bytes = prefRewrite(state.session);
   state.file.reset();
-  if (rewrite) {
+  if (bytes) {
     try {
-      replaceFile(state.path, renderPrefText(state.document));
+      replaceFile(state.path, *bytes);
     } catch (...) {
-      // Out of memory while rendering: the old file stays.
+      // Out of memory while naming the files: the old file stays.
     }
   }
   state = PrefFileState();

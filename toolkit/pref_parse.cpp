@@ -137,12 +137,24 @@ PrefDocument parsePrefText(std::string_view bytes) {
   return document;
 }
 
+// A key whose name starts with the mark's bytes, as the first line of a file
+// without the mark, would turn the file into UTF-8 at its next reading. An
+// empty line in front keeps those bytes away from the start; reading skips it.
+bool needsLeadingLine(const PrefDocument& document) {
+  return !document.utf8 && !document.entries.empty() &&
+         document.entries.front().kind == PrefEntryKind::kKey &&
+         document.entries.front().name.starts_with(kByteOrderMark);
+}
+
 std::string renderPrefText(const PrefDocument& document) {
+  const bool leadingLine = needsLeadingLine(document);
   std::size_t total = document.utf8 ? kByteOrderMark.size() + kLineEnd.size() : 0;
+  if (leadingLine) total += kLineEnd.size();
   for (const PrefEntry& entry : document.entries) total += renderedLength(entry) + kLineEnd.size();
   std::string out;
   out.reserve(total);
   if (document.utf8) out.append(kByteOrderMark).append(kLineEnd);
+  if (leadingLine) out.append(kLineEnd);
   for (const PrefEntry& entry : document.entries) renderEntry(entry, out);
   return out;
 }
@@ -165,18 +177,32 @@ std::optional<std::string> findPrefValue(const PrefDocument& document, std::stri
   return utf8ToBytes(value).value_or(std::string());
 }
 
-void setPrefValue(PrefDocument& document, std::string_view key, std::string_view value) {
+// Reading skips blanks before a key and drops them after it, takes a key up
+// to the first "=", and ends every line at CR or LF; a ";" or "[" in front
+// makes a comment or a group instead.
+bool prefLineHolds(std::string_view key, std::string_view value) {
+  auto endsLine = [](std::string_view text) {
+    return text.find_first_of(kLineEnd) != std::string_view::npos;
+  };
+  if (endsLine(key) || endsLine(value) || key.find('=') != std::string_view::npos) return false;
+  if (key.empty()) return true;
+  return !isBlank(key.front()) && !isBlank(key.back()) && key.front() != ';' && key.front() != '[';
+}
+
+bool setPrefValue(PrefDocument& document, std::string_view key, std::string_view value) {
+  if (!prefLineHolds(key, value)) return false;
   std::string fileKey = document.utf8 ? bytesToUtf8(key) : std::string(key);
   std::string fileValue = document.utf8 ? bytesToUtf8(value) : std::string(value);
   std::size_t at = findInTopSection(document.entries, fileKey);
   if (isKeyAt(document.entries, at)) {
     document.entries[at].name = std::move(fileKey);
     document.entries[at].value = std::move(fileValue);
-    return;
+    return true;
   }
   PrefEntry entry{PrefEntryKind::kKey, std::move(fileKey), std::move(fileValue)};
   document.entries.insert(document.entries.begin() + static_cast<std::ptrdiff_t>(at),
                           std::move(entry));
+  return true;
 }
 
 std::string bytesToUtf8(std::string_view bytes) {

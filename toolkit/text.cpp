@@ -1,6 +1,7 @@
 #include "toolkit/text.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace {
 
@@ -15,15 +16,28 @@ int digitValue(char c, int base) {
   return value < base ? value : -1;
 }
 
-// Unsigned, so that an overlong number wraps instead of overflowing.
+// Digits beyond what 64 bits hold keep the largest magnitude: a huge number
+// stays at the edge instead of wrapping onto some small one.
 std::uint64_t readDigits(const std::string& text, std::size_t at, int base) {
+  constexpr std::uint64_t kLargest = UINT64_MAX;
+  const auto radix = static_cast<std::uint64_t>(base);
   std::uint64_t value = 0;
   for (; at < text.size(); ++at) {
     int digit = digitValue(text[at], base);
     if (digit < 0) break;
-    value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+    const auto d = static_cast<std::uint64_t>(digit);
+    value = value > (kLargest - d) / radix ? kLargest : value * radix + d;
   }
   return value;
+}
+
+// The magnitude held to what a signed 64-bit value can be: one more for the
+// negative side.
+std::int64_t signedValue(std::uint64_t magnitude, bool negative) {
+  constexpr auto kMostPositive = static_cast<std::uint64_t>(INT64_MAX);
+  if (!negative) return magnitude > kMostPositive ? INT64_MAX : static_cast<std::int64_t>(magnitude);
+  if (magnitude > kMostPositive) return INT64_MIN;
+  return -static_cast<std::int64_t>(magnitude);
 }
 
 // Where the path proper begins and ends: a leading quote is skipped, and
@@ -78,8 +92,7 @@ std::int64_t parseInteger(const std::string& text) {
     base = marker == '$' ? 16 : 2;
     ++at;
   }
-  std::uint64_t magnitude = readDigits(text, at, base);
-  return static_cast<std::int64_t>(negative ? 0 - magnitude : magnitude);
+  return signedValue(readDigits(text, at, base), negative);
 }
 
 std::int64_t minutesPart(std::int64_t seconds) { return seconds < 0 ? 0 : seconds / 60 % 60; }

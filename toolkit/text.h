@@ -10,6 +10,7 @@ std::string lowerCase(const std::string& text);
 std::string decimalText(std::int64_t value);
 std::string padLeft(const std::string& text, int width, const std::string& pad);
 // Blanks, sign, then "$" hex, "%" binary or decimal digits; 0 without digits.
+// Values beyond 64 bits are held at INT64_MIN or INT64_MAX.
 std::int64_t parseInteger(const std::string& text);
 // Minutes within the hour and seconds within the minute; 0 for negative times.
 std::int64_t minutesPart(std::int64_t seconds);

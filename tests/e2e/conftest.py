@@ -24,8 +24,9 @@ def pulse(tmp_path_factory):
 
 
 @pytest.fixture(scope="session")
-def wine(display, pulse):
+def wine(display, pulse, tmp_path_factory):
     w = harness.Wine(display, pulse.env)
+    harness.wait_for_sound_device(w, tmp_path_factory.mktemp("warm-up"))
     yield w
     w.stop()
 
@@ -52,8 +53,8 @@ def launch(wine, artifacts):
     """Starts a program of build/dist in a working folder; stops what is left at the end."""
     started = []
 
-    def start(program, cwd):
-        app = harness.App(wine, cwd / program, cwd, artifacts)
+    def start(program, cwd, extra_env=None):
+        app = harness.App(wine, cwd / program, cwd, artifacts, extra_env=extra_env)
         started.append(app)
         return app
 

@@ -7,6 +7,7 @@ import math
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
@@ -22,6 +23,7 @@ X64 = BUILD / "x86_64-w64-mingw32"
 DIST = BUILD / "dist"
 WINPROBE = X64 / "tests" / "e2e" / "programs" / "winprobe.exe"
 LIST_FOLDER = X64 / "tests" / "e2e" / "programs" / "list_folder.exe"
+PLAY_FILE = X64 / "tests" / "e2e" / "programs" / "play_file.exe"
 PLAYER_WINDOW_CLASS = "DeckplayerWindow"
 
 
@@ -77,15 +79,7 @@ class PulseServer:
 
     def __init__(self, root):
         self.root = Path(root).resolve()
-        runtime = self.root / "runtime"
-        for d in (runtime, self.root / "state", self.root / "xdg"):
-            d.mkdir(parents=True, exist_ok=True)
-        self.env = {
-            "PULSE_RUNTIME_PATH": str(runtime),
-            "PULSE_STATE_PATH": str(self.root / "state"),
-            "XDG_RUNTIME_DIR": str(self.root / "xdg"),
-            "PULSE_SERVER": f"unix:{runtime}/native",
-        }
+        self.env = self.environment(self.root)
         env = dict(os.environ, **self.env)
         # norewinds: without it the start of every stream is missing from the monitor.
         self.process = subprocess.Popen(
@@ -93,9 +87,23 @@ class PulseServer:
              "--use-pid-file=no", "--log-target=stderr",
              "--load=module-native-protocol-unix",
              f"--load=module-null-sink sink_name={self.SINK} rate=44100 norewinds=1"],
-            env=env, stdout=subprocess.DEVNULL, stderr=open(self.root / "pulse.log", "wb"))
+            env=env, stdout=subprocess.DEVNULL, stderr=open(self.root / "pulse.log", "ab"))
         wait_until(self._ready, 15, 0.1, "PulseAudio")
         subprocess.run(["pactl", "set-default-sink", self.SINK], env=env, check=True)
+
+    @staticmethod
+    def environment(root):
+        """Where clients find a server of ours at root, whether it runs yet or not."""
+        root = Path(root).resolve()
+        runtime = root / "runtime"
+        for d in (runtime, root / "state", root / "xdg"):
+            d.mkdir(parents=True, exist_ok=True)
+        return {
+            "PULSE_RUNTIME_PATH": str(runtime),
+            "PULSE_STATE_PATH": str(root / "state"),
+            "XDG_RUNTIME_DIR": str(root / "xdg"),
+            "PULSE_SERVER": f"unix:{runtime}/native",
+        }
 
     def _ready(self):
         if self.process.poll() is not None:
@@ -110,6 +118,10 @@ class PulseServer:
 
     def stop(self):
         stop_process(self.process)
+
+    def crash(self):
+        """Ends the server at once, as a crash would: no goodbye to its clients."""
+        stop_process(self.process, first_signal=signal.SIGKILL)
 
 
 class Recording:
@@ -186,7 +198,11 @@ class Wine:
             "DISPLAY": display,
             "WINEPREFIX": os.environ.get("WINEPREFIX", str(BUILD / "wineprefix")),
             "WINEDEBUG": "-all",
-            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            # No ALSA driver: with it enabled, a process whose first device
+            # use finds no PulseAudio server settles on ALSA (which has no
+            # card here) for its whole life, so no later open can reach
+            # PulseAudio; without it the next open does.
+            "WINEDLLOVERRIDES": "mscoree,mshtml=;winealsa.drv=d",
             # Code page 1251 for the programs' ANSI texts and file names.
             "LANG": "ru_RU.UTF-8",
         })
@@ -208,8 +224,9 @@ class Wine:
                               timeout=timeout)
         return done.returncode, done.stdout
 
-    def start(self, program, cwd, log):
-        return subprocess.Popen([self.wine64, str(program)], cwd=cwd, env=self.env,
+    def start(self, program, cwd, log, extra_env=None):
+        return subprocess.Popen([self.wine64, str(program)], cwd=cwd,
+                                env=dict(self.env, **(extra_env or {})),
                                 stdin=subprocess.DEVNULL, stdout=log, stderr=log)
 
     def windows(self, timeout=60):
@@ -234,6 +251,19 @@ class Wine:
             self.server.wait(15)
         except subprocess.TimeoutExpired:
             stop_process(self.server)
+
+
+def wait_for_sound_device(wine, folder, timeout=90):
+    """Plays a short tone until the audio library reports the device, not the
+    silent output. The first device open in a fresh prefix registers Wine's
+    audio endpoints (measured at 2.3 s, against 30 ms later), and a loaded
+    machine stretches that; the tests then start on a prefix that is ready."""
+    tone = write_tone_wav(Path(folder) / "warm-up.wav", 440.0, 0.3)
+
+    def device_heard():
+        code, out = wine.run(PLAY_FILE, windows_path(tone), 0.0, 0.2, timeout=60)
+        return code == 0 and out.split()[:1] == [b"device"]
+    wait_until(device_heard, timeout, 1.0, "the audio library to open the sound device")
 
 
 def _text(hex_text):
@@ -295,12 +325,13 @@ def parse_probe(out):
 class App:
     """One running program and its main window."""
 
-    def __init__(self, wine, program, cwd, artifacts, window_class=PLAYER_WINDOW_CLASS):
+    def __init__(self, wine, program, cwd, artifacts, window_class=PLAYER_WINDOW_CLASS,
+                 extra_env=None):
         self.wine = wine
         self.artifacts = Path(artifacts)
         self.artifacts.mkdir(parents=True, exist_ok=True)
         self.log = open(self.artifacts / f"{Path(program).stem}.log", "ab")
-        self.process = wine.start(program, cwd, self.log)
+        self.process = wine.start(program, cwd, self.log, extra_env)
         self.window_class = window_class
         self.top = wait_until(self._find_window, 30, 0.2, f"a {window_class} window")
         self.xid = wait_until(self._find_xid, 10, 0.1, "its X window")
@@ -456,6 +487,31 @@ def write_tone_mp3(path, frequency, seconds):
     write_tone_wav(source, frequency, seconds)
     subprocess.run(["lame", "--silent", "-b", "192", str(source), str(path)], check=True)
     source.unlink()
+    return path
+
+
+def write_tone_ima_adpcm(path, frequency, seconds):
+    """The tone as IMA ADPCM, the WAV encoding of dictaphones and old games."""
+    path = Path(path)
+    source = path.with_suffix(".source.wav")
+    write_tone_wav(source, frequency, seconds)
+    subprocess.run(["sox", str(source), "-e", "ima-adpcm", str(path)], check=True)
+    source.unlink()
+    return path
+
+
+def write_tone_mp3_in_wav(path, frequency, seconds):
+    """The tone as MPEG layer III frames in a WAVE wrapper (format tag 0x55),
+    as some recorders and converters write it."""
+    path = Path(path)
+    mpeg = write_tone_mp3(path.with_suffix(".source.mp3"), frequency, seconds)
+    frames = mpeg.read_bytes()
+    mpeg.unlink()
+    # MPEGLAYER3WAVEFORMAT: the WAVEFORMATEX fields, then the MPEG ones.
+    fmt = struct.pack("<HHIIHHHHIHHH", 0x55, 2, 44100, 24000, 1, 0, 12, 1, 2, 627, 1, 1393)
+    body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt
+    body += b"data" + struct.pack("<I", len(frames)) + frames + b"\0" * (len(frames) % 2)
+    path.write_bytes(b"RIFF" + struct.pack("<I", len(body)) + body)
     return path
 
 

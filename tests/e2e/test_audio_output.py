@@ -1,6 +1,6 @@
 """Real sound from the audio library: a tone played through Wine's output
 reaches the PulseAudio null sink at its own frequency, and half the volume is
-6 dB less."""
+6 dB less; as PCM and IMA ADPCM WAVs, an MP3 and MPEG data in a WAV."""
 import os
 from pathlib import Path
 
@@ -8,8 +8,7 @@ import pytest
 
 import harness
 
-PLAY_FILE = Path(os.environ.get("DECK_PLAY_FILE",
-                                harness.X64 / "tests" / "e2e" / "programs" / "play_file.exe"))
+PLAY_FILE = Path(os.environ.get("DECK_PLAY_FILE", harness.PLAY_FILE))
 PLAY_SECONDS = 2.0
 
 
@@ -34,13 +33,20 @@ def play_and_record(wine, pulse, track, volume, artifacts):
     return steady
 
 
-@pytest.mark.parametrize("kind,frequency", [("wav", 440.0), ("mp3", 1000.0)])
+WRITERS = {
+    "wav": (harness.write_tone_wav, "tone.wav"),
+    "mp3": (harness.write_tone_mp3, "tone.mp3"),
+    "ima-adpcm": (harness.write_tone_ima_adpcm, "adpcm.wav"),
+    "mp3-in-wav": (harness.write_tone_mp3_in_wav, "mpeg.wav"),
+}
+
+
+@pytest.mark.parametrize("kind,frequency", [("wav", 440.0), ("mp3", 1000.0),
+                                            ("ima-adpcm", 660.0), ("mp3-in-wav", 880.0)])
 def test_tone_is_heard_at_its_frequency_and_half_volume_is_6_db_less(
         wine, pulse, artifacts, tmp_path, kind, frequency):
-    if kind == "wav":
-        track = harness.write_tone_wav(tmp_path / "tone.wav", frequency, 3.0)
-    else:
-        track = harness.write_tone_mp3(tmp_path / "tone.mp3", frequency, 3.0)
+    write, name = WRITERS[kind]
+    track = write(tmp_path / name, frequency, 3.0)
     full = play_and_record(wine, pulse, track, 1.0, artifacts)
     half = play_and_record(wine, pulse, track, 0.5, artifacts)
     for sound in (full, half):

@@ -9,6 +9,7 @@ import pytest
 
 TOOL = pathlib.Path(__file__).resolve().parents[2] / "tools/demo-media/make_demo_media.py"
 TRACKS = {"01 Sunrise.wav", "02 Harbour.mp3", "Вальс.mp3", "04 Rain.mp3"}
+MIDI_PIECE = "03 Meadow.mid"
 RATE = 44100
 
 
@@ -41,7 +42,7 @@ def test_same_bytes_on_every_run(demo, tmp_path):
 
 def test_folder_holds_the_tracks_and_one_unplayable_entry(demo):
     _, files = demo
-    assert set(files) == TRACKS | {"broken.mp3"}
+    assert set(files) == TRACKS | {MIDI_PIECE, "broken.mp3"}
     assert sum(len(data) for data in files.values()) < 600_000
 
 
@@ -85,3 +86,56 @@ def test_notes_carry_harmonics(demo):
         spectrum = np.abs(np.fft.rfft(samples)) ** 2
         freqs = np.fft.rfftfreq(len(samples), 1 / RATE)
         assert spectrum[freqs > 1500].sum() / spectrum.sum() > 0.001, name
+
+
+def midi_tracks(data):
+    """The events of each track of a format 1 file: (tick, status, data bytes), and the division."""
+    assert data[:4] == b"MThd" and int.from_bytes(data[8:10], "big") == 1
+    count, division = int.from_bytes(data[10:12], "big"), int.from_bytes(data[12:14], "big")
+    tracks, at = [], 14
+    for _ in range(count):
+        assert data[at:at + 4] == b"MTrk"
+        end = at + 8 + int.from_bytes(data[at + 4:at + 8], "big")
+        at, tick, events = at + 8, 0, []
+        while at < end:
+            delta = 0
+            while True:
+                delta = delta << 7 | data[at] & 0x7F
+                at += 1
+                if data[at - 1] < 0x80:
+                    break
+            tick += delta
+            status = data[at]
+            size = 3 + data[at + 2] if status == 0xFF else (2 if status & 0xF0 in (0xC0, 0xD0) else 3)
+            events.append((tick, status, data[at + 1:at + size]))
+            at += size
+        assert at == end and events[-1][1:] == (0xFF, b"\x2f\x00")
+        tracks.append(events)
+    return tracks, division
+
+
+def test_midi_piece_is_a_band_of_several_seconds(demo):
+    _, files = demo
+    tracks, division = midi_tracks(files[MIDI_PIECE])
+    tempo = next(e[2][2:] for e in tracks[0] if e[1] == 0xFF and e[2][0] == 0x51)
+    seconds = max(e[0] for t in tracks for e in t) / division * int.from_bytes(tempo, "big") / 1e6
+    assert 6.0 <= seconds <= 10.0
+    channels = {e[1] & 0x0F for t in tracks for e in t if e[1] & 0xF0 == 0x90}
+    assert channels == {0, 1, 2, 9}  # flute, guitar, bass and the drums of channel 10
+    programs = {e[1] & 0x0F: e[2][0] for t in tracks for e in t if e[1] & 0xF0 == 0xC0}
+    assert programs == {0: 73, 1: 24, 2: 32}
+
+
+def test_midi_notes_each_end(demo):
+    _, files = demo
+    tracks, _ = midi_tracks(files[MIDI_PIECE])
+    for events in tracks:
+        sounding = set()
+        for _, status, data in events:
+            key = (status & 0x0F, data[:1])
+            if status & 0xF0 == 0x90:
+                assert key not in sounding
+                sounding.add(key)
+            elif status & 0xF0 == 0x80:
+                sounding.remove(key)
+        assert not sounding

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes the demo folder's tracks: short melodies as WAV and MP3.
+"""Writes the demo folder's tracks: short melodies as WAV, MP3 and MIDI.
 
     make_demo_media.py OUTPUT_DIR
 
@@ -7,11 +7,13 @@ Each track is its own key, tempo and timbre, so a listener (or a test that
 looks at the spectrum of a capture) tells them apart. Notes have an attack,
 a decay and a few harmonics rather than being bare sine tones. One MP3 has a
 Cyrillic name, and "broken.mp3" is text named like a track, so the player's
-skipping of unplayable entries can be seen.
+skipping of unplayable entries can be seen. The MIDI piece is a band of
+flute, guitar, bass and drums that the player's synthesizer plays.
 
 The output depends on nothing but this file: no randomness, no timestamps
 (WAV is written here, and LAME stores no date in its info frame).
 """
+import math
 import os
 import subprocess
 import sys
@@ -19,6 +21,8 @@ import wave
 from dataclasses import dataclass
 
 import numpy as np
+
+from midi_out import midi_file, note as midi_note, program, tempo
 
 RATE = 44100
 # The WAV tracks keep their size down with a lower rate; the player resamples.
@@ -77,6 +81,17 @@ TUNES = (
          bass=(1, 6, 7, 1)),
 )
 
+MEADOW = Tune("03 Meadow.mid", 392.0, MAJOR, 132, timbre=None,
+              melody=((1, 1), (2, 1), (3, 1), (5, 1), (6, 1.5), (5, 0.5), (3, 2),
+                      (4, 1), (3, 1), (2, 1), (6, 1), (5, 2), (7, 1), (8, 3)),
+              bass=(1, 4, 5, 1, 4, 5))
+
+# General MIDI programs of the piece's band and the drum keys on channel 10.
+FLUTE, NYLON_GUITAR, ACOUSTIC_BASS = 73, 24, 32
+KICK, SNARE, CLOSED_HAT = 36, 38, 42
+DRUM_CHANNEL = 9
+TICKS_PER_BEAT = 480
+
 BROKEN_NAME = "broken.mp3"
 # Text only: no byte 0xFF, so no decoder finds an MP3 frame sync in it.
 BROKEN_TEXT = b"This is not an MP3 file; the player skips it.\r\n" * 40
@@ -123,6 +138,40 @@ def render(tune):
     return 0.8 * track / np.max(np.abs(track))
 
 
+def key_number(tune, degree, octave=0):
+    tonic = round(69 + 12 * math.log2(tune.tonic_hz / 440.0))
+    return tonic + tune.mode[(degree - 1) % 7] + 12 * (octave + (degree - 1) // 7)
+
+
+def band_parts(tune):
+    """The melody on the flute, a triad on the guitar and the root on the bass
+    every bar, and a rock beat: kick, snare, and closed hi-hat on the eighths."""
+    beat, bar = TICKS_PER_BEAT, TICKS_PER_BEAT * tune.beats_per_bar
+    melody, at = [program(0, 0, FLUTE)], 0
+    for degree, beats in tune.melody:
+        if degree:
+            melody += midi_note(at, int(beats * beat * 0.95), 0, key_number(tune, degree), 100)
+        at += int(beats * beat)
+    bars = math.ceil(at / bar)
+    guitar, bass, drums = [program(0, 1, NYLON_GUITAR)], [program(0, 2, ACOUSTIC_BASS)], []
+    for index in range(bars):
+        root, start = tune.bass[index % len(tune.bass)], index * bar
+        bass += midi_note(start, bar - beat // 4, 2, key_number(tune, root, -2), 110)
+        for third in (0, 2, 4):
+            guitar += midi_note(start, bar - beat // 4, 1, key_number(tune, root + third, -1), 70)
+        for eighth in range(2 * tune.beats_per_bar):
+            tick = start + eighth * beat // 2
+            drums += midi_note(tick, beat // 4, DRUM_CHANNEL, CLOSED_HAT, 60)
+            if eighth % 2 == 0:
+                drums += midi_note(tick, beat // 4, DRUM_CHANNEL, SNARE if eighth % 4 else KICK, 100)
+    return [[tempo(0, round(60_000_000 / tune.bpm))], melody, guitar, bass, drums]
+
+
+def write_midi(path, tune):
+    with open(path, "wb") as out:
+        out.write(midi_file(band_parts(tune), TICKS_PER_BEAT))
+
+
 def pcm16(samples):
     return (np.clip(samples, -1.0, 1.0) * 32767).astype("<i2").tobytes()
 
@@ -161,6 +210,7 @@ def main(argv):
         path = os.path.join(folder, tune.file_name)
         samples = render(tune)
         (write_wav if path.endswith(".wav") else write_mp3)(path, samples)
+    write_midi(os.path.join(folder, MEADOW.file_name), MEADOW)
     with open(os.path.join(folder, BROKEN_NAME), "wb") as out:
         out.write(BROKEN_TEXT)
     print("demo media: " + folder)

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Generates the MP3 fixtures of the audio tests into the folder given:
-# tones made by sox, encoded by lame, then damaged in known ways.
+# Generates the fixtures of the audio tests into the folder given: tones made
+# by sox, encoded by lame, then damaged in known ways, and the same tone in
+# each encoding of the WAV path.
 set -eu
 out=$1
 mkdir -p "$out"
@@ -34,4 +35,34 @@ printf 'APETAGEX\320\007\000\000\040\000\000\000\000\000\000\000\000\000\000\240
 head -c 5000 /dev/urandom | base64 > noise.mp3
 : > empty.mp3
 printf 'MThd\000\000\000\006\000\000\000\001\000\140MTrk\000\000\000\004\000\377\057\000' > song.mid
-rm -f junk.bin part1.bin part2.bin t44s.wav t22m.wav t8m.wav
+# Three seconds with a LAME header, cut to about half.
+tone t3m 44100 1 3 1000
+lame --quiet -b 128 t3m.wav lame3m.mp3
+head -c $(( $(wc -c < lame3m.mp3) / 2 )) lame3m.mp3 > cut3m.mp3
+# Two seconds of a tone in every encoding of the WAV path; sox writes
+# WAVE_FORMAT_EXTENSIBLE for more than two channels or more than 16 bits.
+variant() {  # name rate channels frequency sox-options...
+  name=$1 rate=$2 channels=$3 frequency=$4
+  shift 4
+  sox -n -r "$rate" -c "$channels" "$@" "$name" synth 2 sine "$frequency" vol 0.5
+}
+variant pcm8.wav 11025 1 440 -b 8 -e unsigned-integer
+variant pcm16.wav 44100 2 1000 -b 16 -t wavpcm
+variant pcm24.wav 48000 2 440 -b 24
+variant pcm32.wav 96000 1 1000 -b 32 -e signed-integer
+variant float32.wav 44100 2 440 -b 32 -e floating-point
+variant float64.wav 22050 1 1000 -b 64 -e floating-point
+variant quad.wav 44100 4 1000 -b 16
+variant six.wav 48000 6 440 -b 24
+variant eight.wav 44100 8 1000 -b 16
+variant ulaw.wav 8000 1 440 -e u-law
+variant alaw.wav 8000 1 1000 -e a-law
+variant ima.wav 22050 1 440 -e ima-adpcm
+variant ima-stereo.wav 44100 2 1000 -e ima-adpcm
+variant msadpcm.wav 22050 2 440 -e ms-adpcm
+variant gsm.wav 8000 1 440 -e gsm-full-rate
+variant wave64.w64 44100 2 1000 -b 16 -t w64
+# Content decides, not the name.
+cp pcm16.wav wav-named.mp3
+cp lame44s.mp3 mp3-named.wav
+rm -f junk.bin part1.bin part2.bin t44s.wav t22m.wav t8m.wav t3m.wav

@@ -1,5 +1,6 @@
 // The platform-free pieces the mixer is built from: which stream frame is
-// heard, the volume ramp, the handle table.
+// heard, the volume ramp, the downmix to stereo, the handle table.
+#include "audio/downmix.h"
 #include "audio/gain_ramp.h"
 #include "audio/position_map.h"
 #include "audio/memory_reader.h"
@@ -50,6 +51,47 @@ TEST(GainRamp, ReachesTheTargetOverFiveMillisecondsWithoutJumps) {
   ramp.apply(down.data(), 10, 0.0f);
   EXPECT_FLOAT_EQ(down[0], 0.3f);
   EXPECT_FLOAT_EQ(down[6], 0.0f);
+}
+
+// One speaker at a time: where it is heard, and how loud, in stereo.
+TEST(Downmix, PlacesEachSpeakerOfTheDefaultOrder) {
+  const struct {
+    const char* name;
+    std::vector<float> frame;
+    float left;
+    float right;
+  } cases[] = {
+      {"mono on both sides", {0.5f}, 0.5f, 0.5f},
+      {"stereo as it is", {0.25f, -0.5f}, 0.25f, -0.5f},
+      {"3.0 centre", {0, 0, 1}, 0.4142f, 0.4142f},
+      {"quad front left", {1, 0, 0, 0}, 0.5858f, 0},
+      {"quad back right", {0, 0, 0, 1}, 0, 0.4142f},
+      {"5.0 front right", {0, 1, 0, 0, 0}, 0, 0.4142f},
+      {"5.1 LFE nowhere", {0, 0, 0, 1, 0, 0}, 0, 0},
+      {"5.1 back left", {0, 0, 0, 0, 1, 0}, 0.2929f, 0},
+      {"6.1 back centre", {0, 0, 0, 0, 1, 0, 0}, 0.1716f, 0.1716f},
+      {"7.1 side right", {0, 0, 0, 0, 0, 0, 0, 1}, 0, 0.2265f},
+      {"7.1 front left", {1, 0, 0, 0, 0, 0, 0, 0}, 0.3204f, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    float stereo[2] = {99, 99};
+    ToStereo(c.frame.data(), static_cast<std::uint32_t>(c.frame.size()), 1, stereo);
+    EXPECT_NEAR(stereo[0], c.left, 1e-4);
+    EXPECT_NEAR(stereo[1], c.right, 1e-4);
+  }
+}
+
+// The same full-scale signal on every channel stays at full scale: never
+// louder, so a downmix cannot clip.
+TEST(Downmix, FullScaleOnEveryChannelStaysFullScale) {
+  for (std::uint32_t channels = 1; channels <= 8; ++channels) {
+    SCOPED_TRACE(channels);
+    const std::vector<float> frames(3 * channels, -1.0f);
+    float stereo[6];
+    ToStereo(frames.data(), channels, 3, stereo);
+    for (float v : stereo) EXPECT_NEAR(v, -1.0f, 1e-6);
+  }
 }
 
 TEST(StreamTable, FreedHandlesFailAndAreNotHandedOutAgainSoon) {

@@ -1,8 +1,9 @@
-// The WAV reader over in-memory files: which layouts it plays, what their
-// samples decode to, and which damaged headers it refuses.
+// The WAV path over in-memory files built byte by byte: which layouts it
+// plays, what their samples decode to, what a writer that never finished its
+// header left behind, and which damaged headers it refuses.
 #include "audio/memory_reader.h"
+#include "audio/open_decoder.h"
 #include "tests/unit/audio/wav_bytes.h"
-#include "audio/wav_decoder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,10 @@
 namespace {
 
 // The decoder reads the bytes in place, so they live as long as the test.
-std::unique_ptr<WavDecoder> Open(const Bytes& file) {
+std::unique_ptr<Decoder> Open(const Bytes& file) {
   static std::vector<std::unique_ptr<Bytes>> kept;
   kept.push_back(std::make_unique<Bytes>(file));
-  return WavDecoder::Open(std::make_unique<MemoryReader>(kept.back()->data(), kept.back()->size()));
+  return OpenDecoder(std::make_unique<MemoryReader>(kept.back()->data(), kept.back()->size()));
 }
 
 Bytes Raw(std::initializer_list<unsigned> values) {
@@ -49,7 +50,9 @@ TEST(WavDecoder, DecodesEverySampleLayoutToFloat) {
       {"pcm8", {1, 1, 1, 8000, 8}, Raw({192}), 0.5f},
       {"pcm8 min", {1, 1, 1, 8000, 8}, Raw({0}), -1.0f},
       {"pcm16", {1, 1, 1, 44100, 16}, Raw({0x00, 0x40}), 0.5f},
+      {"pcm16 at the lowest rate", {1, 1, 1, 1000, 16}, Raw({0x00, 0x40}), 0.5f},
       {"pcm16 negative", {1, 1, 1, 44100, 16}, Raw({0x00, 0xC0}), -0.5f},
+      {"pcm12 in 16-bit containers", {1, 1, 1, 8000, 12}, Raw({0x00, 0x40}), 0.5f},
       {"pcm24", {1, 1, 1, 48000, 24}, Raw({0x00, 0x00, 0xC0}), -0.5f},
       {"pcm32", {1, 1, 1, 96000, 32}, Raw({0, 0, 0, 0x40}), 0.5f},
       {"float32", {3, 3, 1, 44100, 32}, Float32(0.25f), 0.25f},
@@ -64,10 +67,10 @@ TEST(WavDecoder, DecodesEverySampleLayoutToFloat) {
     ASSERT_NE(decoder, nullptr);
     EXPECT_EQ(decoder->lengthFrames(), 1);
     EXPECT_EQ(decoder->format().rate, c.layout.rate);
-    float sample = 99.0f;
-    ASSERT_EQ(decoder->read(&sample, 4), 1u);
-    EXPECT_NEAR(sample, c.expected, 1e-6);
-    EXPECT_EQ(decoder->read(&sample, 4), 0u);
+    float samples[4] = {99.0f};
+    ASSERT_EQ(decoder->read(samples, 4), 1u);
+    EXPECT_NEAR(samples[0], c.expected, 1e-6);
+    EXPECT_EQ(decoder->read(samples, 4), 0u);
   }
 }
 
@@ -81,34 +84,52 @@ TEST(WavDecoder, CountsFramesForOneToEightChannels) {
   }
 }
 
-TEST(WavDecoder, SkipsUnknownAndOddSizedChunks) {
-  Bytes extra;
-  PutChunk(extra, "LIST", Raw({1, 2, 3}));  // odd: one pad byte follows
-  PutChunk(extra, "junk", Raw({}));
-  PutChunk(extra, "cue ", Raw({9, 9, 9, 9, 9}));
-  auto decoder = Open(WavFile({1, 1, 1, 8000, 16}, Raw({0x00, 0x20, 0x00, 0x40}), extra));
+// Chunks before and after the samples, odd sizes with their pad byte, and
+// bytes after the RIFF chunk that are no chunk at all.
+TEST(WavDecoder, SkipsUnknownAndOddSizedChunksAndTrailingGarbage) {
+  Bytes before;
+  PutChunk(before, "LIST", Raw({1, 2, 3}));  // odd: one pad byte follows
+  PutChunk(before, "junk", Raw({}));
+  PutChunk(before, "cue ", Raw({9, 9, 9, 9, 9}));
+  Bytes file = WavFile({1, 1, 1, 8000, 16}, Raw({0x00, 0x20, 0x00, 0x40}), before);
+  PutChunk(file, "LIST", Raw({'I', 'N', 'F', 'O', 5, 6, 7}));
+  file.insert(file.end(), {0xDE, 0xAD, 0xBE, 0xEF, 0x01});
+  auto decoder = Open(file);
   ASSERT_NE(decoder, nullptr);
-  float samples[2];
-  ASSERT_EQ(decoder->read(samples, 2), 2u);
+  EXPECT_EQ(decoder->lengthFrames(), 2);
+  float samples[4];
+  ASSERT_EQ(decoder->read(samples, 4), 2u);
   EXPECT_FLOAT_EQ(samples[0], 0.25f);
   EXPECT_FLOAT_EQ(samples[1], 0.5f);
 }
 
-// data sizes a writer leaves behind: 0 while still writing, too large when cut short.
-TEST(WavDecoder, DataSizeZeroOrPastTheEndMeansToTheEndOfFile) {
-  const std::uint32_t sizes[] = {0, 1000000, 0xFFFFFFFF};
-  for (std::uint32_t size : sizes) {
-    SCOPED_TRACE(size);
-    Bytes file = WavFile({1, 1, 2, 8000, 16}, Pcm16Frames(50, 2));
-    file.push_back(0x11);  // half a sample: not a whole frame
-    const std::size_t sizeField = file.size() - 1 - 200 - 4;
-    file[sizeField] = size & 0xFF;
-    file[sizeField + 1] = (size >> 8) & 0xFF;
-    file[sizeField + 2] = (size >> 16) & 0xFF;
-    file[sizeField + 3] = size >> 24;
+// Data sizes a writer leaves behind: 0 or 0xFFFFFFFF when it never finished
+// the header, too large when the file was cut short. The samples then run to
+// the end of the file, or to the chunks found after them.
+TEST(WavDecoder, UnfinishedOrCutDataSizesPlayWhatThereIs) {
+  Bytes list;
+  PutChunk(list, "LIST", Raw({'I', 'N', 'F', 'O', 'I', 'S', 'F', 'T', 5, 0, 0, 0, 't', 'e', 's', 't', 0}));
+  Bytes trailers = list;
+  PutChunk(trailers, "id3 ", Bytes(40, 0x41));
+  const struct {
+    std::uint32_t size;
+    Bytes after;
+  } cases[] = {
+      {0, {}},          {0xFFFFFFFF, {}}, {1000000, {}}, {0, list},
+      {0xFFFFFFFF, list}, {0, trailers},  {0xFFFFFFFF, Raw({0x11})},  // half a frame at the end
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " with " << c.after.size() << " bytes after");
+    Bytes file = WavFile({1, 1, 2, 8000, 16}, Pcm16Frames(100, 2));
+    file.insert(file.end(), c.after.begin(), c.after.end());
+    const std::size_t sizeField = 12 + 8 + 16 + 4;
+    for (int i = 0; i < 4; ++i) file[sizeField + i] = static_cast<unsigned char>(c.size >> (8 * i));
     auto decoder = Open(file);
     ASSERT_NE(decoder, nullptr);
-    EXPECT_EQ(decoder->lengthFrames(), 50);
+    EXPECT_EQ(decoder->lengthFrames(), 100);
+    std::vector<float> samples(2 * 200);
+    EXPECT_EQ(decoder->read(samples.data(), 200), 100u);
+    EXPECT_FLOAT_EQ(samples[199], (199 * 7) / 32768.0f);
   }
 }
 
@@ -131,7 +152,8 @@ TEST(WavDecoder, RefusesWhatItCannotPlay) {
       {"zero channels", WavFile({1, 1, 0, 8000, 16}, oneSample)},
       {"nine channels", WavFile({1, 1, 9, 8000, 16}, Bytes(18))},
       {"zero rate", WavFile({1, 1, 1, 0, 16}, oneSample)},
-      {"12-bit", WavFile({1, 1, 1, 8000, 12}, oneSample)},
+      {"1 Hz", WavFile({1, 1, 1, 1, 16}, oneSample)},
+      {"below the lowest rate", WavFile({1, 1, 1, 999, 16}, oneSample)},
       {"float16", WavFile({3, 3, 1, 8000, 16}, oneSample)},
       {"adpcm", WavFile({2, 1, 1, 8000, 4}, oneSample)},
       {"extensible bad guid", badGuid},

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,11 @@ class PrefFileTest : public ::testing::Test {
   }
 
   void put(const std::string& bytes, FILETIME stamp = {0x12345600, 0x01C0F000}) {
-    HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    put(path_.substr(folder_.size()), bytes, stamp);
+  }
+  void put(const std::string& name, const std::string& bytes,
+           FILETIME stamp = {0x12345600, 0x01C0F000}) {
+    HANDLE file = CreateFileA((folder_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -160,6 +165,51 @@ TEST_F(PrefFileTest, RelativeNameKeepsTheFolderOfTheOpen) {
   writeBoth();
   closePrefFile();
   EXPECT_EQ(contents(), kCreated);
+}
+
+// The mark's bytes after an empty line are part of the first key, not a mark.
+// Two runs of the mini's shutdown and start-up: the keys written by the first
+// are read by the second, and the third run still finds one pair, not two.
+TEST_F(PrefFileTest, MarkAfterAnEmptyLineDoesNotLoseTheSavedKeys) {
+  const std::string bytes = "\r\n\xEF\xBB\xBFx = 1\r\n";
+  put(bytes);
+  for (int run = 0; run < 3; ++run) {
+    openPrefFile(path_);
+    writeBoth();
+    closePrefFile();
+    ASSERT_NE(openPrefFile(path_), 0) << run;
+    EXPECT_EQ(readPrefString("Путь", "Нет"), "D:\\Музыка\\01.mp3") << run;
+    EXPECT_EQ(readPrefString("Позиция", "Нет"), "2") << run;
+    closePrefFile();
+    EXPECT_EQ(contents(), bytes + kCreated) << run;
+  }
+}
+
+// Only the names that a save of this very file gives its temporary files
+// are taken for leftovers of a killed save; everything else stays.
+TEST_F(PrefFileTest, NextSaveRemovesLeftoversOfAKilledSaveAndNothingElse) {
+  const std::vector<std::string> leftovers = {"плейлист.pcs.1f4.tmp", "плейлист.pcs.a.tmp",
+                                              "плейлист.PCS.deadbeef.tmp"};
+  std::vector<std::string> others = {
+      "prf1a2b.tmp",          "плейлист.pcs.tmp",     "плейлист.pcs.xyz.tmp",
+      "плейлист.pcs..tmp",    "other.pcs.12.tmp",     "плейлист.pcs.123456789.tmp",
+      "плейлист.pcs.12.tmp.bak", "xплейлист.pcs.12.tmp"};
+  for (const std::string& name : leftovers) put(name, "Путь = old\r\n");
+  for (const std::string& name : others) put(name, "keep");
+  const std::string folderLike = "плейлист.pcs.ab.tmp";
+  ASSERT_TRUE(CreateDirectoryA((folder_ + folderLike).c_str(), nullptr));
+  others.push_back(folderLike);
+  others.push_back("плейлист.pcs");
+
+  openPrefFile(path_);
+  writeBoth();
+  closePrefFile();
+
+  EXPECT_EQ(contents(), kCreated);
+  std::vector<std::string> left = names();
+  std::sort(left.begin(), left.end());
+  std::sort(others.begin(), others.end());
+  EXPECT_EQ(left, others);
 }
 
 }  // namespace

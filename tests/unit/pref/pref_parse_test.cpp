@@ -89,6 +89,70 @@ TEST(PrefParse, WritesReplaceOrAddAboveTheFirstGroup) {
   }
 }
 
+bool sameEntries(const PrefDocument& a, const PrefDocument& b) {
+  if (a.utf8 != b.utf8 || a.entries.size() != b.entries.size()) return false;
+  for (std::size_t i = 0; i < a.entries.size(); ++i) {
+    const PrefEntry &x = a.entries[i], &y = b.entries[i];
+    if (x.kind != y.kind || x.name != y.name || x.value != y.value) return false;
+  }
+  return true;
+}
+
+// The mark counts only at byte 0; elsewhere its bytes belong to a key, and
+// the rewrite must not move them to the front, where the next reading would
+// take the file for UTF-8 and lose every key the program wrote.
+TEST(PrefParse, MarkAfterTheFirstByteStaysPartOfTheKey) {
+  const std::pair<std::string, std::string> cases[] = {
+      {" " + kBom, "\r\n" + kBom + " = \r\n"},
+      {"\r\n" + kBom + "x = 1\r\n", "\r\n" + kBom + "x = 1\r\n"},
+      {"\t" + kBom + "k=v\n[g]", "\r\n" + kBom + "k = v\r\n[g]\r\n"},
+      {";c\n" + kBom + "k=v", "; c\r\n" + kBom + "k = v\r\n"},
+      {kBom + kBom + "k=v", kBom + "\r\n" + kBom + "k = v\r\n"},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    const PrefDocument document = parsePrefText(bytes);
+    EXPECT_EQ(document.utf8, bytes.starts_with(kBom)) << bytes;
+    const std::string once = renderPrefText(document);
+    EXPECT_EQ(once, expected) << bytes;
+    EXPECT_TRUE(sameEntries(parsePrefText(once), document)) << bytes;
+  }
+}
+
+TEST(PrefParse, KeyWrittenWithTheMarksBytesKeepsTheFileNarrow) {
+  PrefDocument document = parsePrefText("");
+  ASSERT_TRUE(setPrefValue(document, kBom + "k", "1"));
+  ASSERT_TRUE(setPrefValue(document, "Путь", "x"));
+  const PrefDocument again = parsePrefText(renderPrefText(document));
+  EXPECT_FALSE(again.utf8);
+  EXPECT_EQ(findPrefValue(again, kBom + "k"), "1");
+  EXPECT_EQ(findPrefValue(again, "Путь"), "x");
+}
+
+// A line that would read back as another key, a comment, a group or two
+// lines is refused and changes nothing.
+TEST(PrefParse, WritesThatWouldNotReadBackAreRefused) {
+  const struct {
+    std::string key, value;
+    bool holds;
+  } cases[] = {
+      {"Путь", "D:\\a b", true}, {"", "v", true},          {"k", " v", true},
+      {"a b", "=", true},            {"k\r", "v", false},      {"k", "v\nx = 1", false},
+      {"k", "v\r", false},           {"a=b", "v", false},      {" k", "v", false},
+      {"k\t", "v", false},           {";k", "v", false},       {"[k", "v", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(prefLineHolds(c.key, c.value), c.holds) << c.key << "|" << c.value;
+    PrefDocument document = parsePrefText("a = 1\r\n");
+    EXPECT_EQ(setPrefValue(document, c.key, c.value), c.holds) << c.key;
+    if (!c.holds) {
+      EXPECT_EQ(renderPrefText(document), "a = 1\r\n") << c.key;
+      continue;
+    }
+    const PrefDocument again = parsePrefText(renderPrefText(document));
+    EXPECT_EQ(findPrefValue(again, c.key), c.value.substr(c.value.find_first_not_of(' '))) << c.key;
+  }
+}
+
 TEST(PrefParse, EveryByteRoundTripsThroughUtf8) {
   std::string all;
   for (int code = 0; code < 256; ++code) all.push_back(static_cast<char>(code));

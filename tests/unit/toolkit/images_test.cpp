@@ -5,6 +5,7 @@
 #include <io.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -159,6 +160,43 @@ TEST(DecodeImage, FailuresReleaseLibpngMemory) {
     ASSERT_EQ(decodeImage(1, good.data(), cut), nullptr) << cut;
   }
   EXPECT_LT(committedBytes(), before + (4u << 20));
+}
+
+struct MemoryPeaks {
+  SIZE_T committed;
+  SIZE_T resident;
+};
+
+MemoryPeaks memoryPeaks() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+  return {counters.PeakPagefileUsage, counters.PeakWorkingSetSize};
+}
+
+// A 16 x 8 header followed by the header of a chunk that claims 1.8 GB and
+// ends there: libpng used to allocate and zero the whole claimed length
+// before finding the file ended.
+std::vector<unsigned char> overlongChunk(const char* type) {
+  std::vector<unsigned char> bytes = {
+      0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48,
+      0x44, 0x52, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x08, 0x08, 0x06, 0x00, 0x00,
+      0x00, 0xf0, 0x76, 0x7f, 0x97, 0x6e, 0x00, 0x00, 0x0c, 0x74, 0x45, 0x58, 0x74};
+  std::copy(type, type + 4, bytes.end() - 4);
+  return bytes;
+}
+
+TEST(DecodeImage, OverlongChunkAsksForNoMemory) {
+  enablePngDecoding();
+  for (const char* type : {"tEXt", "zTXt", "iTXt", "iCCP", "sPLT", "eXIf", "prVt"}) {
+    const std::vector<unsigned char> bytes = overlongChunk(type);
+    ASSERT_EQ(bytes.size(), 41u);
+    const MemoryPeaks before = memoryPeaks();
+    EXPECT_EQ(decodeImage(6, bytes.data(), bytes.size()), nullptr) << type;
+    const MemoryPeaks after = memoryPeaks();
+    EXPECT_LT(after.committed, before.committed + (64u << 20)) << type;
+    EXPECT_LT(after.resident, before.resident + (64u << 20)) << type;
+  }
 }
 
 TEST(NewImage, BlackBitmapsOfTheAskedDepth) {

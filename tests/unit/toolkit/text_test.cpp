@@ -54,7 +54,7 @@ TEST(PadLeft, ExactWidthFromTheFirstPadCharacter) {
 }
 
 struct IntegerCase {
-  const char* text;
+  std::string text;
   std::int64_t value;
 };
 
@@ -66,6 +66,11 @@ TEST(ParseInteger, BlanksSignBaseAndStop) {
       {"$", 0},        {"%", 0},          {"$G", 0},          {" - 3", 0},
       {"\n5", 0},      {"007", 7},        {"12 34", 12},      {"1.5", 1},
       {"9223372036854775807", INT64_MAX}, {"-9223372036854775808", INT64_MIN},
+      // beyond 64 bits the value stays at the edge instead of wrapping
+      {"9223372036854775808", INT64_MAX}, {"-9223372036854775809", INT64_MIN},
+      {"18446744073709551617", INT64_MAX}, {"-18446744073709551617", INT64_MIN},
+      {"99999999999999999999999999", INT64_MAX}, {"$FFFFFFFFFFFFFFFF", INT64_MAX},
+      {"$10000000000000001", INT64_MAX},  {"-%1" + std::string(70, '1'), INT64_MIN},
   };
   for (const IntegerCase& c : cases) EXPECT_EQ(parseInteger(c.text), c.value) << c.text;
 }

@@ -1,0 +1,11 @@
+// Standard MIDI files rendered by the TiMidity synthesizer with the
+// instruments beside the program, as 16-bit stereo at 44,100 Hz.
+#pragma once
+
+#include "audio/byte_reader.h"
+#include "audio/decoder.h"
+
+#include <memory>
+
+// Nothing when the bytes hold no playable song or the synthesizer has no instruments.
+std::unique_ptr<Decoder> OpenMidiDecoder(std::unique_ptr<ByteReader> reader);

@@ -1,0 +1,89 @@
+// The mixer's feed: the frame ring it keeps, and pulls at any ratio of the
+// stream's rate to the output's.
+#include "audio/frame_ring.h"
+#include "audio/memory_reader.h"
+#include "audio/stream_feed.h"
+#include "audio/wav_decoder.h"
+#include "tests/unit/audio/wav_bytes.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<float> Frames(std::size_t first, std::size_t count) {
+  std::vector<float> stereo;
+  for (std::size_t i = first; i < first + count; ++i) {
+    stereo.push_back(static_cast<float>(i));
+    stereo.push_back(-static_cast<float>(i));
+  }
+  return stereo;
+}
+
+// Pushes and pops of uneven sizes wrap around the end of the storage and
+// make it grow while wrapped; every frame comes out once, in order.
+TEST(FrameRing, FramesComeOutInOrderAcrossWrapsAndGrowth) {
+  FrameRing ring;
+  std::size_t pushed = 0, popped = 0;
+  const std::size_t pushes[] = {5, 3, 7, 1, 64, 2, 9, 300, 4, 33};
+  const std::size_t pops[] = {2, 6, 0, 5, 40, 30, 1, 200, 80, 50};
+  for (std::size_t step = 0; step < std::size(pushes); ++step) {
+    const std::vector<float> in = Frames(pushed, pushes[step]);
+    ring.push(in.data(), pushes[step]);
+    pushed += pushes[step];
+    std::vector<float> out(2 * pops[step] + 2, 99.0f);
+    const std::size_t got = ring.pop(out.data(), pops[step]);
+    ASSERT_EQ(got, std::min(pops[step], pushed - popped)) << step;
+    out.resize(2 * got);
+    EXPECT_EQ(out, Frames(popped, got)) << step;
+    popped += got;
+    EXPECT_EQ(ring.size(), pushed - popped) << step;
+  }
+  ring.clear();
+  EXPECT_TRUE(ring.empty());
+  float frame[2];
+  EXPECT_EQ(ring.pop(frame, 1), 0u);
+}
+
+SIZE_T PeakCommitted() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakPagefileUsage;
+}
+
+// Every pull fills its 10 ms block until the stream ends; the stream lasts
+// its own length at the output rate; at 1 Hz the feed holds about one
+// second of output at a time, not the half gigabyte that resampling whole
+// chunks of 1024 frames took.
+TEST(StreamFeed, PullsFillTheirBlockAtAnyRateWithBoundedMemory) {
+  constexpr std::uint32_t kOutput = 44100;
+  constexpr std::size_t kBlock = 441;
+  for (std::uint32_t rate : {1u, 7u, 8000u, 22050u, 44100u, 48000u, 1000000u}) {
+    const std::uint32_t frames = rate < 100 ? 16 : rate / 10;
+    const Bytes file = WavFile({1, 1, 1, rate, 16}, Pcm16Frames(frames, 1));
+    auto decoder = WavDecoder::Open(std::make_unique<MemoryReader>(file.data(), file.size()));
+    ASSERT_TRUE(decoder) << rate;
+    const SIZE_T peakBefore = PeakCommitted();
+    StreamFeed feed(*decoder, kOutput);
+    std::vector<float> block(2 * kBlock);
+    std::int64_t out = 0;
+    while (!feed.finished()) {
+      const std::size_t got = feed.pull(block.data(), kBlock);
+      ASSERT_TRUE(got == kBlock || feed.finished()) << rate;
+      out += static_cast<std::int64_t>(got);
+      ASSERT_LE(feed.streamFrame(), frames) << rate;
+    }
+    const double expected = static_cast<double>(frames) * kOutput / rate;
+    EXPECT_NEAR(static_cast<double>(out), expected, expected * 0.02 + kBlock) << rate;
+    EXPECT_EQ(feed.streamFrame(), frames) << rate;
+    EXPECT_LT(PeakCommitted(), peakBefore + (16u << 20)) << rate;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,2 @@
+/* utils.h of the synthesizer's home tree includes this name. */
+#include "SDL.h"
