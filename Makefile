@@ -95,6 +95,8 @@ bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)
 	@echo "== first sound"
 	@/usr/bin/python3 bench/first_sound.py
+	@echo "== opening a folder of 2,001 files from the requester"
+	@/usr/bin/python3 bench/open_folder.py
 
 clean:
 	rm -rf $(BUILD)

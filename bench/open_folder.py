@@ -17,17 +17,16 @@ import deck  # noqa: E402
 import harness  # noqa: E402
 
 
-def make_folder(folder, entries, position):
-    """Empty .wav files; the one at `position` of the listing becomes a tone.
-    Rewriting a file keeps its name, and so its place in the listing."""
+def make_folder(wine, folder, entries, position):
+    """Empty .wav files; the one at `position` of the listing as a program
+    sees it becomes a tone. Rewriting a file keeps its name, and so its place."""
     folder.mkdir()
     for i in range(entries):
         (folder / f"track {i:05d}.wav").touch()
-    listed = [name for name in os.listdir(folder) if name.endswith(".wav")]
-    position = min(position, len(listed) - 1)
-    chosen = folder / listed[position]
+    listed = [name for name in wine.listing(folder) if name.endswith(".wav")]
+    chosen = folder / listed[min(position, len(listed) - 1)]
     harness.write_tone_wav(chosen, 440.0, 5)
-    return chosen, position
+    return chosen
 
 
 def time_open(app, chosen):
@@ -52,17 +51,17 @@ def main():
     for item in dist.iterdir():
         if item.is_file():
             shutil.copy2(item, work / item.name)
-    chosen, _ = make_folder(work / "music", entries, position)
     xvfb = harness.Xvfb()
     pulse = harness.PulseServer(work / "pulse")
     wine = harness.Wine(xvfb.display, pulse.env)
     try:
+        chosen = make_folder(wine, work / "music", entries, position)
         app = harness.App(wine, work / "deckplayer.exe", work, work)
         app.click(*deck.POWER_SWITCH)
         app.click(*deck.START_STOP)
         harness.wait_until(lambda: app.client_size() == (435, 550), 15, 0.1, "open")
         took = time_open(app, chosen)
-        listed = app.control(11)
+        listed = app.control(11, probe_timeout=300)
         assert listed.items[listed.selected] == chosen.name, "the chosen entry is not selected"
         listed_at = listed.selected
         app.click_close_box()

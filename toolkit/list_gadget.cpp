@@ -54,10 +54,12 @@ HWND listControl(int gadget) {
   return found && dynamic_cast<ListGadget*>(found) ? found->control() : nullptr;
 }
 
-// Under Wine every message through the gadget's subclass costs two trips to
-// the wineserver (comctl32 finds the subclass with GetPropW), about 20 us, so
-// the per-entry messages of a fill or a search go straight to the list box's
-// own procedure. The subclass takes no list-box messages and misses nothing.
+// Under Wine a message sent through the gadget's comctl32 subclass costs
+// some 10 to 20 us more than one to the bare control (comctl32 looks the
+// subclass up with GetPropW on every message), which made a 10,000-entry
+// fill or search take a fifth of a second, so the per-entry messages go
+// straight to the list box's own procedure. The subclass takes no list-box
+// messages and misses nothing.
 class ListBoxCalls {
  public:
   explicit ListBoxCalls(HWND control)
@@ -101,7 +103,6 @@ int listItemCount(int gadget) {
   LRESULT count = control ? SendMessageA(control, LB_GETCOUNT, 0, 0) : 0;
   return count == LB_ERR ? 0 : static_cast<int>(count);
 }
-
 
 // A list that repaints and moves its scroll bar for every entry makes a big
 // folder take seconds, so redraw stays off until the last entry is in, and

@@ -23,6 +23,7 @@ BUILD = TOP / "build"
 X64 = BUILD / "x86_64-w64-mingw32"
 DIST = BUILD / "dist"
 WINPROBE = X64 / "tests" / "e2e" / "programs" / "winprobe.exe"
+LIST_FOLDER = X64 / "tests" / "e2e" / "programs" / "list_folder.exe"
 PLAY_FILE = X64 / "tests" / "e2e" / "programs" / "play_file.exe"
 PLAYER_WINDOW_CLASS = "DeckplayerWindow"
 
@@ -229,15 +230,23 @@ class Wine:
                                 env=dict(self.env, **(extra_env or {})),
                                 stdin=subprocess.DEVNULL, stdout=log, stderr=log)
 
-    def windows(self):
-        """The visible top-level Windows windows, as TopWindow records. A probe
-        that hangs (seen once in a minute on a fresh prefix under load) counts
-        as seeing nothing, so the caller's polling tries again."""
+    def windows(self, timeout=20):
+        """The visible top-level Windows windows, as TopWindow records. The
+        probe reads every list entry across processes, a few ms each when the
+        machine is busy, so a list of thousands may need a longer timeout. A
+        probe that hangs (seen once in a minute on a fresh prefix under load)
+        counts as seeing nothing, so the caller's polling tries again."""
         try:
-            code, out = self.run(WINPROBE, timeout=20)
+            code, out = self.run(WINPROBE, timeout=timeout)
         except subprocess.TimeoutExpired:
             return []
         return parse_probe(out)
+
+    def listing(self, folder):
+        """A folder's names in the order the system lists them to a program."""
+        code, out = self.run(LIST_FOLDER, windows_path(folder))
+        assert code == 0, f"list_folder could not read {folder}"
+        return [_text(line) for line in out.decode("ascii").split()]
 
     def stop(self):
         # The server ends the prefix's processes with it; a plain signal to
@@ -333,10 +342,11 @@ class App:
         self.top = wait_until(self._find_window, 30, 0.2, f"a {window_class} window")
         self.xid = wait_until(self._find_xid, 10, 0.1, "its X window")
 
-    def _find_window(self):
+    def _find_window(self, probe_timeout=20):
         if self.process.poll() is not None:
             raise RuntimeError(f"program exited with {self.process.returncode}")
-        found = [w for w in self.wine.windows() if w.class_name == self.window_class]
+        found = [w for w in self.wine.windows(probe_timeout)
+                 if w.class_name == self.window_class]
         return found[0] if found else None
 
     def _find_xid(self):
@@ -345,9 +355,11 @@ class App:
         ids = out.split()
         return ids[0] if ids else None
 
-    def refresh(self):
-        """Reads the window's rectangles again (after a resize)."""
-        self.top = wait_until(self._find_window, 10, 0.1, "the window")
+    def refresh(self, probe_timeout=20):
+        """Reads the window's rectangles again (after a resize). The deadline
+        leaves room for one hung probe and the tries after it."""
+        self.top = wait_until(lambda: self._find_window(probe_timeout), probe_timeout + 10, 0.1,
+                              "the window")
         return self.top
 
     def _xdotool(self, *args, check=True):
@@ -356,9 +368,9 @@ class App:
         return done.stdout.decode("utf-8", "replace").strip()
 
     # What the user sees.
-    def control(self, number):
+    def control(self, number, probe_timeout=20):
         """The gadget with that number, read afresh."""
-        return self.refresh().control(number)
+        return self.refresh(probe_timeout).control(number)
 
     def client_size(self):
         return self.refresh().client[2:]
