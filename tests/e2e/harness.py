@@ -407,13 +407,17 @@ class App:
         """Clicks where the cursor is; repeated clicks are 80 ms apart."""
         self._xdotool("click", "--repeat", str(repeat), "--delay", "80", str(button))
 
-    def drag(self, start, end, steps=10):
+    def drag(self, start, end, steps=10, hold=0.0):
+        """Presses at start, moves to end and lets go after holding there for
+        hold seconds, as a person settles a knob: a loop that reads the button
+        and the cursor once a pass sees the end only while the button is down."""
         self.move(*start)
         self._xdotool("mousedown", "1")
         for i in range(1, steps + 1):
             self.move(start[0] + (end[0] - start[0]) * i // steps,
                       start[1] + (end[1] - start[1]) * i // steps)
             time.sleep(0.02)
+        time.sleep(hold)
         self._xdotool("mouseup", "1")
 
     def key(self, *keys):

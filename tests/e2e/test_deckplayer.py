@@ -186,7 +186,7 @@ def test_volume_drag_halves_the_level(player, tracks, pulse, artifacts):
 
     levels = []
     for volume in (1.0, 0.5):
-        player.drag((deck.volume_x(0.75), deck.VOLUME_Y), (deck.volume_x(volume), deck.VOLUME_Y))
+        player.drag((deck.volume_x(0.75), deck.VOLUME_Y), (deck.volume_x(volume), deck.VOLUME_Y), hold=1.0)
         recording = pulse.record(artifacts / f"volume-{volume}.wav")
         time.sleep(1.5)
         levels.append(recording.stop().window(0.4, 1.4).level_db())
