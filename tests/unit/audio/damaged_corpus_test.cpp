@@ -105,12 +105,14 @@ TEST_F(DamagedCorpus, EachFileGivesNothingOrPlaysToAnEnd) {
               files_.size());
 }
 
-// Pages are committed 64 KB at a time, and one or two such steps come and go
-// without any leak; a leak of 1 KB an open gives five (measured: +320 KB).
-// The first round is left out, as the heap settles in it.
-TEST_F(DamagedCorpus, MemoryStaysFlatOverAThousandOpens) {
-  constexpr int kOpens = 1000;
-  const int warmUp = static_cast<int>(files_.size());
+// Pages are committed 64 KB at a time, and up to three such steps come and
+// go without any leak as the heap settles (the synthesizer's opens allocate
+// too); a leak of 1 KB an open gives about five steps a thousand opens
+// (measured: +320 KB), so three thousand opens set a leak far above the noise.
+// The first rounds are left out, as the heap settles in them.
+TEST_F(DamagedCorpus, MemoryStaysFlatOverThreeThousandOpens) {
+  constexpr int kOpens = 3000;
+  const int warmUp = 3 * static_cast<int>(files_.size());
   std::size_t settled = 0;
   for (int i = 0; i < warmUp + kOpens; ++i) {
     if (i == warmUp) settled = PrivateBytes();
@@ -123,7 +125,7 @@ TEST_F(DamagedCorpus, MemoryStaysFlatOverAThousandOpens) {
   const std::size_t after = PrivateBytes();
   ASSERT_GT(settled, 0u) << "no private byte count from the platform";
   std::printf("private bytes %zu after warm-up, %zu after %d more opens\n", settled, after, kOpens);
-  EXPECT_LT(after, settled + 192 * 1024);
+  EXPECT_LT(after, settled + 320 * 1024);
 }
 
 }  // namespace
