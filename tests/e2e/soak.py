@@ -123,16 +123,17 @@ class Report:
             return start, 0.0
         return start, (end - start) / start * 100.0 * 100.0 / tracks
 
-    def leaks(self):
-        """What grew clearly: faster than the limit, and with every value of
-        the last third above every value of the first (memory wanders by
-        about 1.5 % from one sample to the next with no trend at all)."""
+    def leaks(self, limit=LEAK_PERCENT_PER_100_TRACKS):
+        """What grew clearly: faster than limit percent per 100 tracks, and
+        with every value of the last third above every value of the first
+        (memory wanders by about 1.5 % from one sample to the next with no
+        trend at all)."""
         found = []
         settled = self.settled()
         third = max(1, len(settled) // 3)
         for index, name in enumerate(METRICS):
             result = self.growth(index)
-            if not result or result[1] <= LEAK_PERCENT_PER_100_TRACKS:
+            if not result or result[1] <= limit:
                 continue
             if min(s.values[index] for s in settled[-third:]) > max(s.values[index] for s in settled[:third]):
                 found.append(name)

@@ -5,6 +5,9 @@ import pytest
 import soak
 
 
+SHORT_RUN_LEAK_PERCENT_PER_100_TRACKS = 6.0
+
+
 def test_three_minutes_without_a_clear_leak(launch, workdir, wine, tmp_path, artifacts):
     folder = soak.make_folder(tmp_path / "music")
     player = launch("deckplayer.exe", workdir)
@@ -20,7 +23,10 @@ def test_three_minutes_without_a_clear_leak(launch, workdir, wine, tmp_path, art
     # Each slide of the panel waits for the window probe, slow under load.
     assert len(report.settled()) >= 5
     assert report.samples[-1].tracks >= 50, "the player did not go round its folder"
-    assert report.leaks() == []
+    # A hundred tracks are too few to tell 1 % from the wander (a run with
+    # no leak fitted +2.1 % here; the hour soak, +0.3 %), so the short run
+    # fails only on growth several times the wander; the hour soak keeps 1 %.
+    assert report.leaks(limit=SHORT_RUN_LEAK_PERCENT_PER_100_TRACKS) == []
     assert player.alive()
 
 
@@ -40,3 +46,15 @@ def test_only_a_clear_growth_counts_as_a_leak(per_sample, expected):
         report.samples.append(soak.Sample(60 + 10 * i, 40 + 10 * i,
                                           [0, 0, 18, 0, 0, 7, 45, value + i * per_sample, 7]))
     assert report.leaks() == expected
+
+
+@pytest.mark.parametrize("per_sample,expected", [
+    (0, []),                                          # the wander alone
+    (300_000, ["private bytes (Linux, RssAnon)"]),    # 300 KB a sample: about 11 % per 100 tracks
+])
+def test_the_short_run_still_catches_a_clear_leak(per_sample, expected):
+    report = soak.Report(warm_up=60)
+    for i, value in enumerate(WANDER):
+        report.samples.append(soak.Sample(60 + 10 * i, 40 + 10 * i,
+                                          [0, 0, 18, 0, 0, 7, 45, value + i * per_sample, 7]))
+    assert report.leaks(limit=SHORT_RUN_LEAK_PERCENT_PER_100_TRACKS) == expected
