@@ -35,16 +35,23 @@ WANDER = [26243072, 26177536, 26177536, 26284032, 26521600, 26595328, 26578944, 
           26537984, 26537984]
 
 
+def wander_report(per_sample):
+    """The wander's samples after a warm-up, with private bytes growing by
+    per_sample bytes a sample (ten tracks apart)."""
+    report = soak.Report(warm_up=60)
+    for i, value in enumerate(WANDER):
+        report.samples.append(soak.Sample(60 + 10 * i, 40 + 10 * i,
+                                          [0, 0, 18, 0, 0, 7, 45, value + i * per_sample, 7]))
+    return report
+
+
 @pytest.mark.parametrize("per_sample,expected", [
     (0, []),                                          # the wander alone
     (100_000, ["private bytes (Linux, RssAnon)"]),    # 100 KB a sample: about 4 % per 100 tracks
     (5_000, []),                                      # too slow to tell from the wander
 ])
 def test_only_a_clear_growth_counts_as_a_leak(per_sample, expected):
-    report = soak.Report(warm_up=60)
-    for i, value in enumerate(WANDER):
-        report.samples.append(soak.Sample(60 + 10 * i, 40 + 10 * i,
-                                          [0, 0, 18, 0, 0, 7, 45, value + i * per_sample, 7]))
+    report = wander_report(per_sample)
     assert report.leaks() == expected
 
 
@@ -53,8 +60,5 @@ def test_only_a_clear_growth_counts_as_a_leak(per_sample, expected):
     (300_000, ["private bytes (Linux, RssAnon)"]),    # 300 KB a sample: about 11 % per 100 tracks
 ])
 def test_the_short_run_still_catches_a_clear_leak(per_sample, expected):
-    report = soak.Report(warm_up=60)
-    for i, value in enumerate(WANDER):
-        report.samples.append(soak.Sample(60 + 10 * i, 40 + 10 * i,
-                                          [0, 0, 18, 0, 0, 7, 45, value + i * per_sample, 7]))
+    report = wander_report(per_sample)
     assert report.leaks(limit=SHORT_RUN_LEAK_PERCENT_PER_100_TRACKS) == expected
