@@ -3,14 +3,13 @@
 // from the start or from any frame it was sought to.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "audio/instrument_path.h"
 #include "audio/midi_decoder.h"
+#include "fuzz_check.h"
 #include "memory_blocks.h"
 
 // The fuzzer is the program here: its instruments lie in its build folder.
@@ -21,13 +20,6 @@ namespace {
 constexpr std::int64_t kRate = 44100;
 constexpr std::int64_t kWholeSong = 3 * kRate;  // longer songs are read at both ends
 constexpr std::size_t kChunk = 3000;            // not a multiple of the synthesizer's block
-
-// Names the failed line: inlined, the check leaves none in the stack trace.
-void check(bool holds, int line = __builtin_LINE()) {
-  if (holds) return;
-  std::fprintf(stderr, "check failed at line %d\n", line);
-  std::abort();
-}
 
 std::int64_t readUpTo(Decoder& decoder, std::int64_t most) {
   std::vector<float> out(kChunk * 2);

@@ -9,6 +9,7 @@
 
 #include "toolkit/pref_session.h"
 #include "toolkit/pref_temporary.h"
+#include "fuzz_check.h"
 
 // Global, where lookup from std::vector's comparison finds it.
 static bool operator==(const PrefEntry& a, const PrefEntry& b) {
@@ -22,9 +23,6 @@ struct Write {
   std::string value;
 };
 
-void check(bool holds) {
-  if (!holds) std::abort();
-}
 
 std::vector<Write> writesFrom(std::string_view text) {
   std::vector<std::string> parts;

@@ -7,12 +7,10 @@
 #include <string>
 
 #include "toolkit/text.h"
+#include "fuzz_check.h"
 
 namespace {
 
-void check(bool holds) {
-  if (!holds) std::abort();
-}
 
 bool isDigitOf(char c, int base) {
   int value = -1;

@@ -8,6 +8,7 @@
 
 #include "audio/stream_feed.h"
 #include "audio/open_wav.h"
+#include "fuzz_check.h"
 #include "memory_blocks.h"
 
 namespace {
@@ -16,9 +17,6 @@ constexpr std::uint32_t kOutputRate = 44100;
 constexpr std::size_t kBlockFrames = 441;  // one 10 ms mixer block
 constexpr int kMostPulls = 64;
 
-void check(bool holds) {
-  if (!holds) std::abort();
-}
 
 void readAll(Decoder& decoder) {
   const AudioFormat format = decoder.format();
