@@ -8,6 +8,7 @@
 
 #include <sys/types.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <mpg123.h>
 
@@ -115,7 +116,12 @@ bool Mp3Decoder::start() {
   return mpg123_seek(handle_, 0, SEEK_SET) == 0;
 }
 
+// A damaged stream can decode to more frames than its scan counted (the
+// decoder finds frames where the scan of headers did not); the reported
+// length is what plays, so the stream ends there.
 std::size_t Mp3Decoder::read(float* out, std::size_t frames) {
+  const std::int64_t left = std::max<std::int64_t>(length_ - position_, 0);
+  frames = static_cast<std::size_t>(std::min(static_cast<std::int64_t>(frames), left));
   const std::size_t frameBytes = sizeof(float) * format_.channels;
   std::size_t done = 0;
   int emptyReads = 0;
@@ -128,10 +134,14 @@ std::size_t Mp3Decoder::read(float* out, std::size_t frames) {
     if ((result != MPG123_OK && result != MPG123_NEW_FORMAT) || emptyReads > kMaxEmptyReads)
       finished_ = true;
   }
+  position_ += static_cast<std::int64_t>(done / frameBytes);
   return done / frameBytes;
 }
 
 bool Mp3Decoder::seek(std::int64_t frame) {
   finished_ = false;
-  return mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET) >= 0;
+  const off_t at = mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET);
+  if (at < 0) return false;
+  position_ = at;
+  return true;
 }

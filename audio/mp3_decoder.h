@@ -29,5 +29,6 @@ class Mp3Decoder final : public Decoder {
   mpg123_handle_struct* handle_;
   AudioFormat format_;
   std::int64_t length_ = 0;
+  std::int64_t position_ = 0;  // the next frame read gives
   bool finished_ = false;
 };
