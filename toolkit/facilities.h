@@ -8,8 +8,6 @@ void startGadgets();       // common controls, default GUI font
 void startRequester();     // common controls and COM for the open-file dialog
 void startPrefFile();
 
-void releaseGadgetColours();
-void releaseGdiTable();
 void releaseBackdrops();
 void releasePrefFile();    // an open file is written first
 void releaseLibraries();
@@ -18,4 +16,5 @@ void releaseDrawing();
 void releaseImages();
 void releaseGadgets();
 void releaseWindows();
+void releaseGdiTable();
 void releaseRequester();

@@ -4,7 +4,6 @@
 #include "toolkit/parent_messages.h"
 
 #include "toolkit/event_queue.h"
-#include "toolkit/gadget_colours.h"
 #include "toolkit/gadget_kind.h"
 #include "toolkit/window_internal.h"
 
@@ -22,6 +21,13 @@ bool handleNotification(HWND window, WPARAM wParam, LPARAM lParam) {
   if (gadget && gadget->takeNotification(code)) return true;
   setGadgetEvent(windowNumberOfControl(window), LOWORD(wParam), code);
   return true;
+}
+
+// A colour question is answered from the colours of the asking control's gadget.
+bool answerColourQuestion(UINT message, HDC dc, HWND control, LRESULT& result) {
+  if (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC) return false;
+  const Gadget* gadget = gadgetOfControl(control);
+  return gadget && gadget->colours().answer(dc, control, result);
 }
 
 }  // namespace
