@@ -6,6 +6,7 @@
 
 #include "audio/audio.h"
 #include "audio/test_hooks.h"
+#include "mini/skin_table.h"
 #include "tests/unit/audio/wav_bytes.h"
 #include "toolkit/facilities.h"
 #include "toolkit/toolkit.h"
@@ -21,18 +22,6 @@ void StartOnce() {
 }
 
 }  // namespace
-
-DeckProfile MakeProfile(bool selectsTrackIndex) {
-  DeckProfile profile{};
-  profile.folderGadget = kFolderLabel;
-  profile.listGadget = kList;
-  profile.playingFlagGadget = kPlayingFlag;
-  profile.playSpeed = selectsTrackIndex ? 0.45f : kPlaySpeed;
-  profile.scanSelectsTrackIndex = selectsTrackIndex;
-  profile.seekGadget = kFader;
-  profile.volumeGadget = kVolumeSlot;
-  return profile;
-}
 
 // A fresh name each time: the audio library's mixer may close a freed
 // stream's file a little later, so a folder just removed may still linger.
@@ -137,8 +126,10 @@ void PlayerTest::SetUp() {
   ASSERT_NE(newPictureGadget(kFader, bar.x, bar.y, bar.width, bar.height, nullptr), nullptr);
   state.volume = 1.0f;
   state.volumeKnobX = 20;
-  full = MakeProfile(false);
-  mini = MakeProfile(true);
+  full = full::kProfile;
+  mini = full::kProfile;
+  mini.scanSelectsTrackIndex = mini::kProfile.scanSelectsTrackIndex;
+  mini.playSpeed = mini::kProfile.playSpeed;
 }
 
 void PlayerTest::TearDown() {
