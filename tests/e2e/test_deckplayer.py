@@ -86,9 +86,9 @@ def test_power_lights_the_lamp_and_switching_off_stops_and_closes(player, tracks
     x, y, w, h = deck.LAMP_BOX
     lamp = harness.image_rgb(harness.TOP / "skin" / "full" / "power_lamp_on.png")
     harness.write_tone_wav(tracks / "long.wav", 550.0, 15)
+    lit = lambda shot: (shot[y:y + h, x:x + w] == lamp).all()
     power_on_and_open_panel(player)
-    shot = harness.image_rgb(player.screenshot("power-on"))
-    assert (shot[y:y + h, x:x + w] == lamp).all()
+    harness.screenshot_until(player, "power-on", lit)
     open_file(player, tracks / "long.wav")
     playing_title(player, ["long.wav"])
 
@@ -97,10 +97,9 @@ def test_power_lights_the_lamp_and_switching_off_stops_and_closes(player, tracks
     player.click(*deck.POWER_SWITCH)
     off_at = time.monotonic() - recording.started
     wait_until(lambda: player.client_size() == deck.CLOSED_SIZE, 10, 0.2, "the panel to close")
-    time.sleep(1.0)
+    harness.screenshot_until(player, "power-off", lambda shot: not lit(shot))
+    time.sleep(1.0)  # a second of the capture after the power went off
     sound = recording.stop()
-    shot = harness.image_rgb(player.screenshot("power-off"))
-    assert not (shot[y:y + h, x:x + w] == lamp).all()
     assert sound.window(0.2, off_at - 0.1).level_db() > -30
     assert sound.window(off_at + 0.4, sound.seconds()).level_db() < -50
     assert player.title() == "Ровел mp3"

@@ -4,6 +4,7 @@
 #include "audio/test_hooks.h"
 #include "tests/unit/audio/midi_bytes.h"
 #include "tests/unit/audio/polling.h"
+#include "tests/unit/audio/test_outputs.h"
 #include "tests/unit/audio/wav_bytes.h"
 
 #include <windows.h>
@@ -220,11 +221,36 @@ TEST_F(AudioApi, PlayingAfterTheEndStartsAgain) {
   EXPECT_LT(PositionSeconds(long_), 0.05);
 }
 
+// The mixer is heard through a meter: a steady tone of 10000 comes out at
+// the clamped volume times 10000 (unclamped, 1.04 would give 10400 and
+// -0.12 a level of 1200). A volume that is not a number leaves the one set.
 TEST_F(AudioApi, VolumeIsClampedAndOnlyTheVolumeAttributeIsKnown) {
-  const AudioHandle h = Tone(4410);
-  for (float v : {0.0f, 0.5f, 1.0f, -0.12f, 1.04f, 1e30f, -INFINITY}) EXPECT_TRUE(BASS_ChannelSetAttribute(h, kVolumeAttribute, v)) << v;
-  EXPECT_FALSE(BASS_ChannelSetAttribute(h, kVolumeAttribute, std::nanf("")));
-  EXPECT_FALSE(BASS_ChannelSetAttribute(h, 1, 0.5f));
+  LevelMeter meter;
+  AudioTestShutdown();
+  AudioTestForceSilentOutput(false);
+  AudioTestUseDeviceOpener(meter.opener());
+  ASSERT_TRUE(BASS_Init(kDefaultDevice, 44100, 0, nullptr, nullptr));
+  Bytes samples;
+  for (int i = 0; i < 4410 * 2; ++i) Put16(samples, 10000);
+  const Bytes steady = WavFile({}, samples);
+  const struct { float set; int heard; } cases[] = {
+      {0.0f, 0}, {0.5f, 5000}, {1.0f, 10000}, {-0.12f, 0}, {1.04f, 10000}, {1e30f, 10000}, {-INFINITY, 0}};
+  for (const auto& c : cases) {
+    const AudioHandle h = FromMemory(steady);
+    ASSERT_NE(h, 0u);
+    EXPECT_TRUE(BASS_ChannelSetAttribute(h, kVolumeAttribute, c.set)) << c.set;
+    if (c.set == 0.5f) {
+      EXPECT_FALSE(BASS_ChannelSetAttribute(h, kVolumeAttribute, std::nanf("")));
+    }
+    meter.loudest = 0;
+    ASSERT_TRUE(BASS_ChannelPlay(h, false));
+    ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(2000)));
+    EXPECT_NEAR(meter.loudest.load(), c.heard, 1) << c.set;
+    EXPECT_TRUE(BASS_StreamFree(h));
+  }
+  EXPECT_FALSE(BASS_ChannelSetAttribute(Tone(4410), 1, 0.5f));
+  AudioTestShutdown();
+  AudioTestUseDeviceOpener(nullptr);
 }
 
 TEST_F(AudioApi, FreeingAtAnyMomentIsSafe) {

@@ -4,7 +4,9 @@
 #include "audio/fallback_output.h"
 #include "audio/silent_output.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <memory>
 
 // A sound device the tests can take away and give back: while its server is
@@ -45,3 +47,38 @@ struct FakeSoundServer {
   };
 };
 
+// A sound device that keeps the loudest sample it is handed, playing in real
+// time on a silent output's clock: what the mixer applied is heard there.
+struct LevelMeter {
+  std::atomic<int> loudest{0};
+
+  DeviceOpener opener() {
+    return [this](std::uint32_t rate) -> std::unique_ptr<Output> {
+      return std::make_unique<Device>(rate, *this);
+    };
+  }
+
+  class Device final : public Output {
+   public:
+    Device(std::uint32_t rate, LevelMeter& meter) : clock_(rate), meter_(meter) {}
+    std::uint32_t rate() const override { return clock_.rate(); }
+    std::size_t blockFrames() const override { return clock_.blockFrames(); }
+    bool canWrite() override { return clock_.canWrite(); }
+    void write(const std::int16_t* stereo) override {
+      int loudest = 0;
+      for (std::size_t i = 0; i < 2 * clock_.blockFrames(); ++i)
+        loudest = std::max(loudest, std::abs(static_cast<int>(stereo[i])));
+      int heard = meter_.loudest.load();
+      while (loudest > heard && !meter_.loudest.compare_exchange_weak(heard, loudest)) {
+      }
+      clock_.write(stereo);
+    }
+    std::chrono::microseconds untilWritable() override { return clock_.untilWritable(); }
+    std::int64_t playedFrames() override { return clock_.playedFrames(); }
+    bool failed() override { return false; }
+
+   private:
+    SilentOutput clock_;
+    LevelMeter& meter_;
+  };
+};
