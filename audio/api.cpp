@@ -1,15 +1,14 @@
 // The audio operations: each finds its stream and hands over to it. Nothing
 // thrown inside (an allocation failing) crosses into the program: it becomes
 // the operation's failure value.
-#include "audio/audio.h"
+#include <cmath>
 
 #include "audio/ansi_file.h"
+#include "audio/audio.h"
 #include "audio/engine.h"
 #include "audio/memory_reader.h"
 #include "audio/open_decoder.h"
 #include "audio/test_hooks.h"
-
-#include <cmath>
 
 namespace {
 

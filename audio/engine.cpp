@@ -1,10 +1,10 @@
 #include "audio/engine.h"
 
-#include "audio/device_output.h"
-
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+
+#include "audio/device_output.h"
 
 namespace {
 

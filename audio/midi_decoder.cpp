@@ -1,9 +1,9 @@
 #include "audio/midi_decoder.h"
 
-#include "audio/midi_synth.h"
-
 #include <algorithm>
 #include <vector>
+
+#include "audio/midi_synth.h"
 
 namespace {
 

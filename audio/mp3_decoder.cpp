@@ -4,12 +4,12 @@
 #define _FILE_OFFSET_BITS 64
 #include "audio/mp3_decoder.h"
 
-#include "audio/xing_header.h"
-
+#include <mpg123.h>
 #include <sys/types.h>
 
 #include <cstdio>
-#include <mpg123.h>
+
+#include "audio/xing_header.h"
 
 static_assert(sizeof(off_t) == 8, "libmpg123 is used with 64-bit offsets");
 

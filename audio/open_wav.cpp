@@ -1,12 +1,12 @@
 #include "audio/open_wav.h"
 
+#include <cstring>
+
 #include "audio/byte_window.h"
 #include "audio/mp3_decoder.h"
 #include "audio/patched_reader.h"
 #include "audio/wav_decoder.h"
 #include "audio/wav_format.h"
-
-#include <cstring>
 
 namespace {
 

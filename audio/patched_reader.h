@@ -2,10 +2,10 @@
 // a header field corrected without copying or changing the file.
 #pragma once
 
-#include "audio/byte_reader.h"
-
 #include <array>
 #include <memory>
+
+#include "audio/byte_reader.h"
 
 class PatchedReader final : public ByteReader {
  public:

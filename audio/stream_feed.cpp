@@ -1,9 +1,10 @@
 #include "audio/stream_feed.h"
 
-#include "audio/downmix.h"
+#include <syn123.h>
 
 #include <algorithm>
-#include <syn123.h>
+
+#include "audio/downmix.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "audio/wav_decoder.h"
 
+#include <sndfile.h>
+
 #include <algorithm>
 #include <cstdio>
-#include <sndfile.h>
 #include <vector>
 
 namespace {

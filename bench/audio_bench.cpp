@@ -4,11 +4,6 @@
 // as 16-bit, 24-bit, mu-law and IMA ADPCM WAVs and as an MP3; an hour of MP3
 // without a LAME header; an hour with one, cut in half. NATIVE_MP3_SECONDS
 // is how long the command-line decoder took on the minute of MP3, for the ratio.
-#include "audio/ansi_file.h"
-#include "audio/audio.h"
-#include "audio/open_decoder.h"
-#include "audio/test_hooks.h"
-
 #include <windows.h>
 
 #include <algorithm>
@@ -17,6 +12,11 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "audio/ansi_file.h"
+#include "audio/audio.h"
+#include "audio/open_decoder.h"
+#include "audio/test_hooks.h"
 
 namespace {
 

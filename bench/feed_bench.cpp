@@ -2,10 +2,6 @@
 // 22050 Hz stream measured in the same run: an 8 KB mono WAV each, fed to a
 // 44100 Hz output in 10 ms blocks.
 //   feed_bench
-#include "audio/memory_reader.h"
-#include "audio/stream_feed.h"
-#include "audio/wav_decoder.h"
-
 #include <windows.h>
 #include <psapi.h>
 
@@ -14,6 +10,10 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+
+#include "audio/memory_reader.h"
+#include "audio/stream_feed.h"
+#include "audio/wav_decoder.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench/passes_per_second.h"
+#include "display/gdiplus.h"
 #include "full/main_loop.h"
 #include "full/skin_table.h"
 #include "full/startup.h"
@@ -23,7 +24,6 @@
 #include "player/folder_scan.h"
 #include "player/open_file.h"
 #include "player/start_track.h"
-#include "display/gdiplus.h"
 #include "toolkit/toolkit.h"
 
 namespace {

@@ -4,13 +4,6 @@
 // decoder's on a minute of PCM, the time to open a song, memory per open
 // MIDI stream, and the loudness of the dense piece (peak, RMS and the share
 // of clipped samples); with DEMO_MIDI, the loudness of that file too.
-#include "audio/ansi_file.h"
-#include "audio/memory_reader.h"
-#include "audio/midi_decoder.h"
-#include "audio/wav_decoder.h"
-#include "tests/unit/audio/midi_bytes.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <windows.h>
 #include <psapi.h>
 
@@ -20,6 +13,13 @@
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+#include "audio/ansi_file.h"
+#include "audio/memory_reader.h"
+#include "audio/midi_decoder.h"
+#include "audio/wav_decoder.h"
+#include "tests/unit/audio/midi_bytes.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 

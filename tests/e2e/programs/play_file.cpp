@@ -1,13 +1,13 @@
 // Plays one file through the audio library's real output for the e2e test:
 //   play_file PATH VOLUME SECONDS
 // prints which output played ("device" or "silent") and the position reached.
-#include "audio/audio.h"
-#include "audio/test_hooks.h"
-
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "audio/audio.h"
+#include "audio/test_hooks.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) {

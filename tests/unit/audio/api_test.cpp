@@ -1,20 +1,19 @@
 // The audio operations as the players call them, on the silent output: a
 // real-time clock stands in for the speakers, so positions and ends are real.
-#include "audio/audio.h"
-#include "audio/test_hooks.h"
-#include "tests/unit/audio/midi_bytes.h"
-#include "tests/unit/audio/polling.h"
-#include "tests/unit/audio/test_outputs.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
 #include <string>
 #include <thread>
+
+#include "audio/audio.h"
+#include "audio/test_hooks.h"
+#include "tests/unit/audio/midi_bytes.h"
+#include "tests/unit/audio/polling.h"
+#include "tests/unit/audio/test_outputs.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 

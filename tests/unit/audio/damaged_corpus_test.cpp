@@ -2,18 +2,17 @@
 // operations on the silent output: it gives no stream, or its stream plays
 // to an end; nothing crashes or hangs, and opening them over and over does
 // not let memory grow.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
 #include "audio/ansi_file.h"
 #include "audio/audio.h"
 #include "audio/open_decoder.h"
 #include "audio/test_hooks.h"
 #include "tests/unit/audio/polling.h"
-
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace {
 

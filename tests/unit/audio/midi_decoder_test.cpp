@@ -1,18 +1,18 @@
 // The MIDI decoder over files the test writes: exact lengths, the pitch of a
 // known note, seeking, independence from the file opened before, and damaged
 // or cut files. The instruments are the freepats set laid beside the test.
-#include "audio/memory_reader.h"
 #include "audio/midi_decoder.h"
-#include "tests/unit/audio/midi_bytes.h"
 
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
+
+#include "audio/memory_reader.h"
+#include "tests/unit/audio/midi_bytes.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 // The platform-free pieces the mixer is built from: which stream frame is
 // heard, the volume ramp, the downmix to stereo, the handle table.
-#include "audio/downmix.h"
-#include "audio/gain_ramp.h"
-#include "audio/position_map.h"
-#include "audio/memory_reader.h"
-#include "audio/stream_table.h"
-#include "tests/unit/audio/wav_bytes.h"
-#include "audio/wav_decoder.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <vector>
+
+#include "audio/downmix.h"
+#include "audio/gain_ramp.h"
+#include "audio/memory_reader.h"
+#include "audio/position_map.h"
+#include "audio/stream_table.h"
+#include "audio/wav_decoder.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 

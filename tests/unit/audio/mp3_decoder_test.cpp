@@ -1,15 +1,16 @@
 // The MPEG decoder on the fixtures lame made at build time: the length it
 // states before playing is the number of frames that really decode.
-#include "audio/ansi_file.h"
-#include "audio/memory_reader.h"
 #include "audio/mp3_decoder.h"
-#include "audio/open_decoder.h"
-#include "tests/unit/audio/fixture_files.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "audio/ansi_file.h"
+#include "audio/memory_reader.h"
+#include "audio/open_decoder.h"
+#include "tests/unit/audio/fixture_files.h"
 
 namespace {
 

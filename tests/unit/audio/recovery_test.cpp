@@ -1,6 +1,12 @@
 // The output side when things go wrong: a sound device that is missing at
 // start, goes away during playback and comes back, and a mixer whose stream
 // runs out of memory.
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+#include <vector>
+
 #include "audio/audio.h"
 #include "audio/fallback_output.h"
 #include "audio/memory_reader.h"
@@ -11,12 +17,6 @@
 #include "tests/unit/audio/polling.h"
 #include "tests/unit/audio/test_outputs.h"
 #include "tests/unit/audio/wav_bytes.h"
-
-#include <gtest/gtest.h>
-
-#include <new>
-#include <stdexcept>
-#include <vector>
 
 namespace {
 

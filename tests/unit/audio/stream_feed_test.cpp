@@ -1,17 +1,17 @@
 // The mixer's feed: the frame ring it keeps, and pulls at any ratio of the
 // stream's rate to the output's.
-#include "audio/frame_ring.h"
-#include "audio/decoder.h"
 #include "audio/stream_feed.h"
 
 #include <windows.h>
-#include <psapi.h>
-
 #include <gtest/gtest.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+#include "audio/decoder.h"
+#include "audio/frame_ring.h"
 
 namespace {
 

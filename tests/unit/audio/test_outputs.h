@@ -1,13 +1,13 @@
 // Outputs that stand in for the sound device in tests.
 #pragma once
 
-#include "audio/fallback_output.h"
-#include "audio/silent_output.h"
-
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <memory>
+
+#include "audio/fallback_output.h"
+#include "audio/silent_output.h"
 
 // A sound device the tests can take away and give back: while its server is
 // up it opens and plays in real time (a silent output's clock); when the

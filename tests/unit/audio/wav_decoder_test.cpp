@@ -1,15 +1,15 @@
 // The WAV path over in-memory files built byte by byte: which layouts it
 // plays, what their samples decode to, what a writer that never finished its
 // header left behind, and which damaged headers it refuses.
-#include "audio/memory_reader.h"
-#include "audio/open_decoder.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <memory>
+
+#include "audio/memory_reader.h"
+#include "audio/open_decoder.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 

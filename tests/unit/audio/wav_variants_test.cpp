@@ -2,19 +2,19 @@
 // lame, for the MPEG data in a WAVE wrapper): the length is exact (to the
 // codec's block for ADPCM and GSM), the tone is heard at its frequency, and
 // a seek to the middle lands on the frame asked for.
-#include "audio/audio.h"
-#include "audio/memory_reader.h"
-#include "audio/open_decoder.h"
-#include "audio/test_hooks.h"
-#include "tests/unit/audio/fixture_files.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include "audio/audio.h"
+#include "audio/memory_reader.h"
+#include "audio/open_decoder.h"
+#include "audio/test_hooks.h"
+#include "tests/unit/audio/fixture_files.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
+#include "player/folder_scan.h"
+
 #include <windows.h>
 
 #include <algorithm>
 
-#include "player/folder_scan.h"
 #include "tests/unit/player/player_fixture.h"
 #include "toolkit/gadgets.h"
 

@@ -1,3 +1,5 @@
+#include "player/open_file.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -7,7 +9,6 @@
 
 #include "audio/audio.h"
 #include "player/folder_scan.h"
-#include "player/open_file.h"
 #include "player/start_track.h"
 #include "tests/unit/player/player_fixture.h"
 #include "toolkit/gadgets.h"

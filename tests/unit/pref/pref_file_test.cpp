@@ -1,7 +1,8 @@
 // The settings file on disk, each case in a folder of its own: what is
 // created, what is rewritten, and what is left alone.
-#include <windows.h>
+#include "toolkit/pref_file.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "toolkit/facilities.h"
-#include "toolkit/pref_file.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 // the backdrop through an image gadget without an image, links, labels and
 // a list inside a panel.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>

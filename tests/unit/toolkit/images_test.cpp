@@ -1,8 +1,8 @@
 #include "toolkit/images.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 #include <io.h>
+#include <png.h>
 #include <psapi.h>
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 #include <windows.h>
 #include <dlgs.h>
-
 #include <gtest/gtest.h>
 
 #include <atomic>
