@@ -20,7 +20,7 @@ struct Size {
 };
 
 struct DeckGeometry {
-  // The window: 435 x 360 client pixels, 550 rows with the panel out.
+  // The window's client area: its width, its height closed and with the panel out.
   int clientWidth, closedHeight, openHeight;
   Box seekBar;         // the fader's gadget and its canvas
   Box volumeSlot;      // the volume gadget and its canvas

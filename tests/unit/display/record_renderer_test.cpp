@@ -203,8 +203,8 @@ struct SwitchCase {
   int powerLampX;
 };
 
-// Power off puts the switch at -6, cut by the canvas edge; power on moves it
-// to -100, wholly outside, and the lamp to (272, 7). Without a record every
+// Power off puts the switch at kPowerSwitchOffX, cut by the canvas edge; power on moves it
+// wholly outside, and the lamp onto the canvas. Without a record every
 // other pixel is the skin, so the whole frame is known.
 TEST_F(RecordFrame, SwitchAndLampFollowTheirFields) {
   const SwitchCase cases[] = {{full::kPowerSwitchOffX, full::kHidden},
@@ -253,8 +253,8 @@ TEST_F(RecordFrame, WithoutGdiplusOrPictureTheFrameIsSkinAndOverlays) {
   }
 }
 
-// In the mini build the skin whose x is -1000 lies outside the canvas,
-// the one at -114 shows; pausing swaps them on the next frame.
+// In the mini build the skin whose x is kSkinAway lies outside the canvas,
+// the one at kSkinShown shows; pausing swaps them on the next frame.
 TEST(MiniRecordFrame, PausingSwapsTheSkinBehindTheRecord) {
   std::uintptr_t token = StartGdiplus();
   TestDeck deck(Build::Mini);
