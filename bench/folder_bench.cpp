@@ -22,6 +22,7 @@
 #include "full/state.h"
 #include "player/folder_scan.h"
 #include "player/open_file.h"
+#include "tests/unit/player/folder_listing.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -40,16 +41,7 @@ double BestMilliseconds(int runs, Step step) {
 }
 
 // The bare listing: every name of the folder, "." and ".." included.
-std::vector<std::string> ListFolder(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA entry{};
-  HANDLE search = FindFirstFileA((folder + "*.*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do names.emplace_back(entry.cFileName);
-  while (FindNextFileA(search, &entry));
-  FindClose(search);
-  return names;
-}
+std::vector<std::string> ListFolder(const std::string& folder) { return ListedNames(folder + "*.*"); }
 
 // The same control class and styles as the track list, beside it.
 HWND NewBareList() {

@@ -121,9 +121,9 @@ def test_midi_piece_is_a_band_of_several_seconds(demo):
     seconds = max(e[0] for t in tracks for e in t) / division * int.from_bytes(tempo, "big") / 1e6
     assert 6.0 <= seconds <= 10.0
     channels = {e[1] & 0x0F for t in tracks for e in t if e[1] & 0xF0 == 0x90}
-    assert channels == {0, 1, 2, 9}  # flute, guitar, bass and the drums of channel 10
+    assert channels == {0, 1, 2, 3, 4, 9}  # five instruments and the drums of channel 10
     programs = {e[1] & 0x0F: e[2][0] for t in tracks for e in t if e[1] & 0xF0 == 0xC0}
-    assert programs == {0: 73, 1: 24, 2: 32}
+    assert programs == {0: 73, 1: 24, 2: 32, 3: 48, 4: 71}  # flute, guitar, bass, strings, clarinet
 
 
 def test_midi_notes_each_end(demo):

@@ -8,7 +8,8 @@ looks at the spectrum of a capture) tells them apart. Notes have an attack,
 a decay and a few harmonics rather than being bare sine tones. One MP3 has a
 Cyrillic name, and "broken.mp3" is text named like a track, so the player's
 skipping of unplayable entries can be seen. The MIDI piece is a band of
-flute, guitar, bass and drums that the player's synthesizer plays.
+flute doubled by a clarinet, guitar, strings, bass and drums that the
+player's synthesizer plays.
 
 The output depends on nothing but this file: no randomness, no timestamps
 (WAV is written here, and LAME stores no date in its info frame).
@@ -87,7 +88,7 @@ MEADOW = Tune("03 Meadow.mid", 392.0, MAJOR, 132, timbre=None,
               bass=(1, 4, 5, 1, 4, 5))
 
 # General MIDI programs of the piece's band and the drum keys on channel 10.
-FLUTE, NYLON_GUITAR, ACOUSTIC_BASS = 73, 24, 32
+FLUTE, CLARINET, NYLON_GUITAR, STRINGS, ACOUSTIC_BASS = 73, 71, 24, 48, 32
 KICK, SNARE, CLOSED_HAT = 36, 38, 42
 DRUM_CHANNEL = 9
 TICKS_PER_BEAT = 480
@@ -144,17 +145,25 @@ def key_number(tune, degree, octave=0):
 
 
 def band_parts(tune):
-    """The melody on the flute, a triad on the guitar and the root on the bass
-    every bar, and a rock beat: kick, snare, and closed hi-hat on the eighths."""
+    """The melody on the flute, doubled an octave down by the clarinet; a
+    triad on the guitar and held by the strings, and the root on the bass,
+    every bar; and a rock beat: kick, snare, and closed hi-hat on the eighths."""
     beat, bar = TICKS_PER_BEAT, TICKS_PER_BEAT * tune.beats_per_bar
-    # Full channel volume and strong velocities: the piece is about as loud as the WAV and MP3 tracks.
-    melody, at = [program(0, 0, FLUTE), volume(0, 0, 127)], 0
+    # Full channel volume, strong velocities and the doubled and held parts:
+    # with the synthesizer's gain set so that dense pieces never clip, a thin
+    # band would be far quieter than the WAV and MP3 tracks.
+    melody = [program(0, 0, FLUTE), volume(0, 0, 127)]
+    doubled = [program(0, 4, CLARINET), volume(0, 4, 127)]
+    at = 0
     for degree, beats in tune.melody:
         if degree:
-            melody += midi_note(at, int(beats * beat * 0.95), 0, key_number(tune, degree), 127)
+            length = int(beats * beat * 0.95)
+            melody += midi_note(at, length, 0, key_number(tune, degree), 127)
+            doubled += midi_note(at, length, 4, key_number(tune, degree, -1), 127)
         at += int(beats * beat)
     bars = math.ceil(at / bar)
     guitar = [program(0, 1, NYLON_GUITAR), volume(0, 1, 127)]
+    strings = [program(0, 3, STRINGS), volume(0, 3, 127)]
     bass = [program(0, 2, ACOUSTIC_BASS), volume(0, 2, 127)]
     drums = [volume(0, DRUM_CHANNEL, 127)]
     for index in range(bars):
@@ -162,12 +171,13 @@ def band_parts(tune):
         bass += midi_note(start, bar - beat // 4, 2, key_number(tune, root, -2), 127)
         for third in (0, 2, 4):
             guitar += midi_note(start, bar - beat // 4, 1, key_number(tune, root + third, -1), 90)
+            strings += midi_note(start, bar - beat // 4, 3, key_number(tune, root + third), 100)
         for eighth in range(2 * tune.beats_per_bar):
             tick = start + eighth * beat // 2
             drums += midi_note(tick, beat // 4, DRUM_CHANNEL, CLOSED_HAT, 80)
             if eighth % 2 == 0:
                 drums += midi_note(tick, beat // 4, DRUM_CHANNEL, SNARE if eighth % 4 else KICK, 120)
-    return [[tempo(0, round(60_000_000 / tune.bpm))], melody, guitar, bass, drums]
+    return [[tempo(0, round(60_000_000 / tune.bpm))], melody, doubled, guitar, strings, bass, drums]
 
 
 def write_midi(path, tune):

@@ -15,6 +15,10 @@ import subprocess
 import sys
 import tempfile
 import zlib
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "demo-media"))
+import midi_out  # noqa: E402  (the demo's MIDI writer, beside this tool)
 
 CP = "cp1251"
 PATH_KEY = "Путь".encode(CP)
@@ -143,7 +147,31 @@ def mp3_seeds():
     return seeds
 
 
-SEEDS = {"pref": pref_seeds, "text": text_seeds, "png": png_seeds, "wav": wav_seeds, "mp3": mp3_seeds}
+def midi_seeds():
+    """Short songs: both formats, tempo changes, running status, note-on with
+    velocity 0, drums on channel 10, controllers, SysEx, SMPTE timing."""
+    melody = [e for i, key in enumerate((60, 64, 67, 72))
+              for e in midi_out.note(i * 48, 40, 0, key, 100)]
+    drums = [e for i in range(4) for e in midi_out.note(i * 48, 10, 9, 36 + 2 * i, 110)]
+    controls = [midi_out.program(0, 1, 40), midi_out.volume(0, 1, 100),
+                (10, b"\xe1\x00\x50"), (20, b"\xf0\x05\x7e\x7f\x09\x01\xf7"),
+                (30, b"\xff\x01\x04seed")] + midi_out.note(0, 90, 1, 55, 90)
+    running = (b"MTrk" + struct.pack(">I", 17) + b"\x00\x90\x3c\x64\x30\x3c\x00\x00\x40\x64"
+               b"\x30\x40\x00\x00\xff\x2f\x00")
+    header = b"MThd" + struct.pack(">IHHH", 6, 0, 1, 96)
+    smpte = bytearray(midi_out.midi_file([melody], 96))
+    smpte[12:14] = struct.pack(">h", -25 << 8 | 40)
+    return [
+        midi_out.midi_file([[midi_out.tempo(0, 500000)] + melody], 96),
+        midi_out.midi_file([[midi_out.tempo(0, 400000), midi_out.tempo(96, 900000)], melody, drums], 48),
+        midi_out.midi_file([controls], 120),
+        header + running,
+        bytes(smpte),
+    ]
+
+
+SEEDS = {"pref": pref_seeds, "text": text_seeds, "png": png_seeds, "wav": wav_seeds, "mp3": mp3_seeds,
+         "midi": midi_seeds}
 
 
 def main():

@@ -14,18 +14,6 @@
 
 namespace {
 
-DWORD ThreadsOf(DWORD pid) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  DWORD count = 0;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-    if (entry.th32OwnerProcessID == pid) ++count;
-  CloseHandle(snapshot);
-  return count;
-}
-
 // A lambda converts only to a function of the default calling convention,
 // which on i686 is not the CALLBACK (stdcall) that EnumChildWindows takes.
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
@@ -39,16 +27,25 @@ BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   return TRUE;
 }
 
-DWORD WindowsOf(DWORD pid) {
+struct ThreadCounts {
+  DWORD threads = 0;
+  DWORD windows = 0;  // top-level and child windows of those threads
+};
+
+// One walk over the process's threads counts them and their windows.
+ThreadCounts CountThreads(DWORD pid) {
+  ThreadCounts counts;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  if (snapshot == INVALID_HANDLE_VALUE) return counts;
   THREADENTRY32 entry{};
   entry.dwSize = sizeof entry;
-  DWORD count = 0;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-    if (entry.th32OwnerProcessID == pid) EnumThreadWindows(entry.th32ThreadID, CountWindow, reinterpret_cast<LPARAM>(&count));
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID != pid) continue;
+    ++counts.threads;
+    EnumThreadWindows(entry.th32ThreadID, CountWindow, reinterpret_cast<LPARAM>(&counts.windows));
+  }
   CloseHandle(snapshot);
-  return count;
+  return counts;
 }
 
 }  // namespace
@@ -73,9 +70,10 @@ int main(int argc, char** argv) {
   GetProcessHandleCount(process, &handles);
   PROCESS_MEMORY_COUNTERS_EX memory{};
   GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+  const ThreadCounts counts = CountThreads(pid);
   std::printf("%lu %lu %lu %lu %llu %lu\n", GetGuiResources(process, GR_GDIOBJECTS),
-              GetGuiResources(process, GR_USEROBJECTS), WindowsOf(pid), handles,
-              static_cast<unsigned long long>(memory.PrivateUsage), ThreadsOf(pid));
+              GetGuiResources(process, GR_USEROBJECTS), counts.windows, handles,
+              static_cast<unsigned long long>(memory.PrivateUsage), counts.threads);
   CloseHandle(process);
   return 0;
 }

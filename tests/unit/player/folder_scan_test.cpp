@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "tests/unit/player/folder_listing.h"
 #include "tests/unit/player/player_fixture.h"
 #include "toolkit/gadgets.h"
 
@@ -95,18 +96,6 @@ TEST_F(FolderScan, MiniBuildSelectsTheRememberedEntryWhenItExists) {
   }
 }
 
-// The names in the order FindFirstFileA/FindNextFileA give them, tracks only.
-std::vector<std::string> ListedTracks(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA entry{};
-  HANDLE search = FindFirstFileA((folder + "*.mp3").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do names.emplace_back(entry.cFileName);
-  while (FindNextFileA(search, &entry));
-  FindClose(search);
-  return names;
-}
-
 // The wanted entry is selected after the last one is appended: an index
 // naming that last entry is selected, one equal to the count is not, and the
 // list keeps the system's order (not sorted) across many entries.
@@ -118,7 +107,7 @@ TEST_F(FolderScan, ManyEntriesKeepTheListingOrderAndTheLastCanBeWanted) {
     folder.addFile(name + ".mp3");
   }
   state.folderPath = folder.path() + "x.mp3";
-  const std::vector<std::string> listed = ListedTracks(folder.path());
+  const std::vector<std::string> listed = ListedNames(folder.path() + "*.mp3");
   ASSERT_EQ(listed.size(), 400u);
   struct Case {
     int trackIndex;
