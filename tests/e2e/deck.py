@@ -2,43 +2,10 @@
 programs show there. The same places in both programs. The skin's places and
 sizes are read from the builds' own tables, so none is written here again."""
 import pathlib
-import re
+import sys
 
-_TOP = pathlib.Path(__file__).resolve().parents[2]
-
-
-def _read(relative):
-    return (_TOP / relative).read_text(encoding="utf-8")
-
-
-def _numbers(text):
-    return tuple(int(n) for n in re.findall(r"-?\d+", text))
-
-
-def _geometry():
-    """The fields of the constexpr kDeck table: a number or a tuple of them."""
-    table = re.search(r"constexpr DeckGeometry kDeck\{(.*?)\n\};", _read("profile/deck_layout.h"),
-                      re.S).group(1)
-    fields = {}
-    for name, value in re.findall(r"\.(\w+)\s*=\s*(\{[^}]*\}|-?\d+)", table):
-        numbers = _numbers(value)
-        fields[name] = numbers if value.startswith("{") else numbers[0]
-    return fields
-
-
-def _constants(relative):
-    """The `constexpr int kName = number;` and `constexpr Box kName = {...};` of a header."""
-    text = _read(relative)
-    found = {name: int(n) for name, n in re.findall(r"constexpr int (k\w+) = (-?\d+);", text)}
-    found.update({name: _numbers(box)
-                  for name, box in re.findall(r"constexpr Box (k\w+) = (\{[^}]*\});", text)})
-    return found
-
-
-GEOMETRY = _geometry()
-FULL = _constants("full/skin_table.h")
-MINI = _constants("mini/skin_table.h")
-_ARITHMETIC = _constants("player/control_arithmetic.h")
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+from skin_tables import ARITHMETIC, DECK as GEOMETRY, FULL, MINI  # noqa: E402
 
 CLIENT_WIDTH = GEOMETRY["clientWidth"]
 CLOSED_SIZE = (CLIENT_WIDTH, GEOMETRY["closedHeight"])
@@ -69,8 +36,8 @@ def canvas_box(build):
 def volume_x(volume):
     """The slot's x for a volume: its seventh column is silence, its third from
     the right full volume."""
-    silent = VOLUME_SLOT[0] + _ARITHMETIC["kSilentColumn"]
-    full = VOLUME_SLOT[0] + VOLUME_SLOT[2] - _ARITHMETIC["kFullColumnFromRight"]
+    silent = VOLUME_SLOT[0] + ARITHMETIC["kSilentColumn"]
+    full = VOLUME_SLOT[0] + VOLUME_SLOT[2] - ARITHMETIC["kFullColumnFromRight"]
     return round(silent + (full - silent) * volume)
 
 
