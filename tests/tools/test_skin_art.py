@@ -10,7 +10,7 @@ import pytest
 import headshell
 import tonearm
 from conftest import REPO
-from layout import FULL, MINI
+from layout import CAP_SIZE, DECK_HEIGHT, FULL, KNOB_SIZE, MINI, PANEL_HEIGHT, WIDTH
 from pictures import alpha, chunks, header, rgb
 
 SKIN = os.path.join(REPO, "skin")
@@ -18,18 +18,22 @@ TOOL = os.path.join(REPO, "tools", "skin-art", "make_skins.py")
 
 RGB, RGBA = 2, 6
 COMMON = {
-    "power_switch_off.png": (21, 18), "power_lamp_on.png": (16, 16),
-    "start_button_lit.png": (35, 35), "volume_knob.png": (13, 10),
-    "volume_slot.png": (60, 11), "fader_scale.png": (24, 120),
-    "fader_cap.png": (22, 17), "tonearm_lifted.png": (40, 60),
+    "power_switch_off.png": (FULL.power_switch.w, FULL.power_switch.h),
+    "power_lamp_on.png": (FULL.lamp.w, FULL.lamp.h),
+    "start_button_lit.png": (FULL.start_button.w, FULL.start_button.h),
+    "volume_knob.png": KNOB_SIZE,
+    "volume_slot.png": (FULL.volume_slot.w, FULL.volume_slot.h),
+    "fader_scale.png": (FULL.fader.w, FULL.fader.h),
+    "fader_cap.png": CAP_SIZE,
+    "tonearm_lifted.png": (FULL.lift.w, FULL.lift.h),
 }
 EXPECTED = {
     **{f"full/{n}": (*s, RGB) for n, s in COMMON.items()},
     **{f"mini/{n}": (*s, RGB) for n, s in COMMON.items()},
-    "full/turntable.png": (435, 360, RGB),
-    "full/turntable_panel.png": (435, 550, RGB),
-    "mini/playing.png": (435, 550, RGB),
-    "mini/paused.png": (435, 550, RGB),
+    "full/turntable.png": (WIDTH, DECK_HEIGHT, RGB),
+    "full/turntable_panel.png": (WIDTH, PANEL_HEIGHT, RGB),
+    "mini/playing.png": (WIDTH, PANEL_HEIGHT, RGB),
+    "mini/paused.png": (WIDTH, PANEL_HEIGHT, RGB),
     "records/ровел2.png": (600, 600, RGBA),
     "records/ровел_мини4.png": (274, 274, RGBA),
 }
