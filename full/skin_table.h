@@ -6,7 +6,7 @@
 namespace full {
 
 // Images.
-constexpr int kCanvas = kCanvasImage;  // 300 x 300, 32 bits: the turning record's frame
+constexpr int kCanvas = kCanvasImage;  // kCanvasSize square, 32 bits: the turning record's frame
 constexpr int kSkin = 3;               // the deck without the panel
 constexpr int kSkinWithPanel = 4;      // the window's backdrop
 constexpr int kPowerSwitchOff = 5;
