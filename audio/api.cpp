@@ -26,7 +26,9 @@ std::shared_ptr<Stream> FindStream(AudioHandle handle) {
   return engine ? engine->streams.find(handle) : nullptr;
 }
 
-std::int64_t FrameBytes(const Stream& stream) { return 2 * static_cast<std::int64_t>(stream.format().channels); }
+std::int64_t FrameBytes(const Stream& stream) {
+  return 2 * static_cast<std::int64_t>(stream.format().channels);
+}
 
 std::unique_ptr<ByteReader> OpenReader(bool fromMemory, const void* file, std::int64_t offset,
                                        std::int64_t length) {

@@ -9,7 +9,8 @@
 
 class PatchedReader final : public ByteReader {
  public:
-  PatchedReader(std::unique_ptr<ByteReader> inner, std::int64_t at, std::uint32_t littleEndianValue);
+  PatchedReader(std::unique_ptr<ByteReader> inner, std::int64_t at,
+                std::uint32_t littleEndianValue);
 
   std::size_t read(void* buffer, std::size_t count) override;
   bool seek(std::int64_t position) override { return inner_->seek(position); }

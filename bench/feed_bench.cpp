@@ -76,9 +76,10 @@ void Measure(std::uint32_t rate) {
   start = Clock::now();
   for (int pull = 0; pull < kLaterPulls; ++pull) feed.pull(block.data(), kBlock);
   const double later = MillisecondsSince(start) / kLaterPulls;
-  std::printf("%7u Hz: create %8.3f ms, first pull %8.3f ms, later pulls %7.4f ms each, "
-              "peak private bytes +%.1f MB\n",
-              rate, create, first, later, PeakMegabytes() - peakBefore);
+  std::printf(
+      "%7u Hz: create %8.3f ms, first pull %8.3f ms, later pulls %7.4f ms each, "
+      "peak private bytes +%.1f MB\n",
+      rate, create, first, later, PeakMegabytes() - peakBefore);
 }
 
 }  // namespace

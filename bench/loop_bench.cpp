@@ -28,7 +28,6 @@
 
 namespace {
 
-
 double PeakWorkingSetMegabytes() {
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
@@ -37,9 +36,10 @@ double PeakWorkingSetMegabytes() {
 }
 
 void Report(const char* program, double rate) {
-  std::printf("%-16s main loop while playing: %8.0f passes/s (%.3f ms per pass),"
-              " peak working set %.1f MB\n",
-              program, rate, 1000.0 / rate, PeakWorkingSetMegabytes());
+  std::printf(
+      "%-16s main loop while playing: %8.0f passes/s (%.3f ms per pass),"
+      " peak working set %.1f MB\n",
+      program, rate, 1000.0 / rate, PeakWorkingSetMegabytes());
 }
 
 void MeasureFull(const std::string& track, double seconds) {

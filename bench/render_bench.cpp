@@ -48,8 +48,8 @@ class BareGdiplus {
 
   HMODULE module_;
   int(WINAPI* createFromHdc_)(HDC, void**) = Find<int WINAPI(HDC, void**)>("GdipCreateFromHDC");
-  int(WINAPI* rotate_)(void*, float, int) =
-      Find<int WINAPI(void*, float, int)>("GdipRotateWorldTransform");
+  int(WINAPI* rotate_)(void*, float,
+                       int) = Find<int WINAPI(void*, float, int)>("GdipRotateWorldTransform");
   int(WINAPI* translate_)(void*, float, float, int) =
       Find<int WINAPI(void*, float, float, int)>("GdipTranslateWorldTransform");
   int(WINAPI* draw_)(void*, void*, int, int, int, int) =
@@ -75,7 +75,6 @@ double BareFrameMilliseconds(void* record, int side, double seconds) {
   DeleteDC(dc);
   return 1000.0 / frames;
 }
-
 
 struct Layout {
   const char* name;
@@ -130,10 +129,11 @@ void Measure(const Layout& layout, bool full, const std::string& folder, double 
       },
       seconds);
   const double bareCalls = BareFrameMilliseconds(record, layout.side, seconds);
-  std::printf("%-16s %3dx%-3d record %-7s DrawRecord %7.3f ms/frame (%.3f without the record),"
-              " loop %5.0f passes/s\n",
-              layout.name, layout.side, layout.side, record ? "loaded" : "MISSING",
-              1000.0 / frames, 1000.0 / bareFrames, passes);
+  std::printf(
+      "%-16s %3dx%-3d record %-7s DrawRecord %7.3f ms/frame (%.3f without the record),"
+      " loop %5.0f passes/s\n",
+      layout.name, layout.side, layout.side, record ? "loaded" : "MISSING", 1000.0 / frames,
+      1000.0 / bareFrames, passes);
   if (bareCalls <= 0) {
     std::printf("FAILED: no bare GDI+ reference (gdiplus.dll or the record picture missing)\n");
     std::exit(1);

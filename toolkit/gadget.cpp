@@ -81,8 +81,7 @@ HWND createGadgetControl(int gadget, const char* className, DWORD style, DWORD e
   HWND control = CreateWindowExA(
       exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)), GetModuleHandleA(nullptr), nullptr);
-  if (control)
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(gadgetFont()), FALSE);
+  if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(gadgetFont()), FALSE);
   return control;
 }
 

@@ -100,25 +100,15 @@ bool LinkGadget::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
       SetCursor(LoadCursorA(nullptr, IDC_HAND));
       result = TRUE;
       return true;
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT:
-      paint();
-      return true;
-    case WM_PRINTCLIENT:
-      paintInto(reinterpret_cast<HDC>(wParam));
-      return true;
+    case WM_ERASEBKGND: result = 1; return true;
+    case WM_PAINT: paint(); return true;
+    case WM_PRINTCLIENT: paintInto(reinterpret_cast<HDC>(wParam)); return true;
     case WM_SETTEXT:  // stored without the static painting its own text at once
       result = DefWindowProcA(control(), message, wParam, lParam);
       redraw();
       return true;
-    case WM_MOUSEMOVE:
-      followCursor(lParam);
-      return true;
-    case WM_CAPTURECHANGED:
-      redraw();
-      return true;
+    case WM_MOUSEMOVE: followCursor(lParam); return true;
+    case WM_CAPTURECHANGED: redraw(); return true;
     case WM_LBUTTONUP:
       if (isInside(lParam)) postGadgetEvent(control(), number(), kLeftClick);
       return true;

@@ -35,8 +35,7 @@ bool answerColourQuestion(UINT message, HDC dc, HWND control, LRESULT& result) {
 bool handleParentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
-    case WM_COMMAND:
-      return handleNotification(window, wParam, lParam);
+    case WM_COMMAND: return handleNotification(window, wParam, lParam);
     case kGadgetEventMessage:
       setGadgetEvent(windowNumberOfControl(window), static_cast<int>(wParam),
                      static_cast<int>(lParam));

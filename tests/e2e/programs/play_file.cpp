@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
   BASS_ChannelPlay(stream, false);
   BASS_ChannelSetAttribute(stream, kVolumeAttribute, static_cast<float>(std::atof(argv[2])));
   Sleep(static_cast<DWORD>(std::atof(argv[3]) * 1000));
-  const double position = BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, kPositionBytes));
+  const double position =
+      BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, kPositionBytes));
   std::printf("%s %.3f\n", AudioTestUsesSilentOutput() ? "silent" : "device", position);
   BASS_StreamFree(stream);
   return 0;

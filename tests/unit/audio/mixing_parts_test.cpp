@@ -24,7 +24,8 @@ TEST(PositionMap, FollowsPlayedFramesThroughBlocksGapsAndSeeks) {
   const struct {
     std::int64_t played;
     std::int64_t heard;
-  } steps[] = {{0, 0}, {50, 50}, {100, 100}, {199, 199}, {250, 200}, {300, 200}, {350, 250}, {400, 300}, {900, 300}};
+  } steps[] = {{0, 0},     {50, 50},   {100, 100}, {199, 199}, {250, 200},
+               {300, 200}, {350, 250}, {400, 300}, {900, 300}};
   for (const auto& step : steps) {
     SCOPED_TRACE(step.played);
     EXPECT_EQ(map.heardAt(step.played), step.heard);
@@ -118,8 +119,8 @@ TEST(StreamTable, FreedHandlesFailAndAreNotHandedOutAgainSoon) {
 namespace {
 
 std::shared_ptr<Stream> MemoryStream(const Bytes& file, std::uint32_t outputRate) {
-  return std::make_shared<Stream>(WavDecoder::Open(std::make_unique<MemoryReader>(file.data(), file.size())),
-                                  outputRate);
+  return std::make_shared<Stream>(
+      WavDecoder::Open(std::make_unique<MemoryReader>(file.data(), file.size())), outputRate);
 }
 
 Bytes ConstantPcm16(std::uint32_t samples, std::int16_t value) {

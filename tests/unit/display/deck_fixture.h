@@ -40,7 +40,6 @@ struct TestDeck {
   DeckProfile profile{};
 };
 
-
 // A 32-bit image whose pixel (x, y) is colourAt(x, y) (red + green * 256 + blue * 65536).
 HBITMAP PaintedImage(int image, int width, int height,
                      const std::function<int(int, int)>& colourAt);

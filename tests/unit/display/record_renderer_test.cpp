@@ -64,8 +64,9 @@ ExpectedFrame FrameWithoutRecord(const TestDeck& s, bool skin) {
                       std::vector<bool>(kFullSide * kFullSide)};
   for (int y = 0; y < kFullSide; ++y)
     for (int x = 0; x < kFullSide; ++x)
-      frame.colour[y * kFullSide + x] = skin ? SkinColour(x + full::kCanvasLeft, y + full::kCanvasTop)
-                                             : full::kProfile.canvasFill;
+      frame.colour[y * kFullSide + x] =
+          skin ? SkinColour(x + full::kCanvasLeft, y + full::kCanvasTop)
+               : full::kProfile.canvasFill;
   auto paint = [&](int left, int top, int width, int height, auto colourAt) {
     for (int y = top; y < top + height; ++y)
       for (int x = left; x < left + width; ++x)
@@ -147,8 +148,7 @@ TEST_F(RecordFrame, RecordIsHalfTurnedAtZeroAndTurnsClockwise) {
 // shows.
 TEST_F(RecordFrame, PictureOfAnySizeFillsTheCanvas) {
   const int purple = Rgb(120, 30, 200);
-  const struct { int width, height; } sizes[] = {{3, 3}, {17, 9}, {64, 64}, {600, 600},
-                                                 {640, 480}};
+  const struct { int width, height; } sizes[] = {{3, 3}, {17, 9}, {64, 64}, {600, 600}, {640, 480}};
   const ExpectedFrame bare = FrameWithoutRecord(deck_, true);
   for (auto size : sizes) {
     std::string file = PictureFolder() + "solid" + std::to_string(size.width) + ".png";
@@ -247,8 +247,7 @@ TEST_F(RecordFrame, WithoutGdiplusOrPictureTheFrameIsSkinAndOverlays) {
     EXPECT_EQ(picture, nullptr) << c.name;
     deck_.powerSwitchX = full::kPowerSwitchOffX;
     std::vector<int> frame = Draw(picture, 45.0f);
-    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_, !c.skinMissing), false),
-              0)
+    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_, !c.skinMissing), false), 0)
         << c.name;
   }
 }
@@ -264,10 +263,11 @@ TEST(MiniRecordFrame, PausingSwapsTheSkinBehindTheRecord) {
   SolidImage(kPlayingSkinImage, kDeck.clientWidth, kDeck.openHeight, playing);
   void* picture = LoadDiscBitmap(QuadrantPicture());
   ASSERT_NE(picture, nullptr);
-  const struct { int pausedX, playingX, corner; } cases[] = {
-      {mini::kSkinShown, mini::kSkinAway, paused},
-      {mini::kSkinAway, mini::kSkinShown, playing},
-      {mini::kSkinShown, mini::kSkinAway, paused}};
+  const struct {
+    int pausedX, playingX, corner;
+  } cases[] = {{mini::kSkinShown, mini::kSkinAway, paused},
+               {mini::kSkinAway, mini::kSkinShown, playing},
+               {mini::kSkinShown, mini::kSkinAway, paused}};
   for (auto c : cases) {
     deck.pausedSkinX = c.pausedX;
     deck.playingSkinX = c.playingX;
@@ -286,8 +286,10 @@ TEST(MiniRecordFrame, PausingSwapsTheSkinBehindTheRecord) {
 }
 
 TEST(WideFileName, ConvertsTheAnsiTextToASystemString) {
-  const struct { std::string ansi; std::wstring wide; } cases[] = {
-      {"", L""}, {"a.png", L"a.png"}, {"ровел_мини4.png", L"ровел_мини4.png"}};
+  const struct {
+    std::string ansi;
+    std::wstring wide;
+  } cases[] = {{"", L""}, {"a.png", L"a.png"}, {"ровел_мини4.png", L"ровел_мини4.png"}};
   for (const auto& c : cases) {
     BSTR text = WideFileName(c.ansi);
     ASSERT_NE(text, nullptr);

@@ -92,7 +92,8 @@ class TimeDisplay : public ::testing::Test {
   int KnobXShown() const {
     const Box& slot = kDeck.volumeSlot;
     std::vector<int> pixels = ImagePixels(deck_.profile.volumeCanvasImage);
-    for (int x = 0; x < slot.width && pixels.size() >= static_cast<std::size_t>(slot.width * slot.height); ++x)
+    for (int x = 0;
+         x < slot.width && pixels.size() >= static_cast<std::size_t>(slot.width * slot.height); ++x)
       if (pixels[5 * slot.width + x] == kKnob) return x;
     return -1;
   }
@@ -123,8 +124,10 @@ TEST_F(TimeDisplay, WithoutAStreamShowsNothingPlaying) {
 // Both builds' numbers; the mini title adds the entry's place in the list.
 TEST_F(TimeDisplay, PausedStreamShowsItsTimesAndName) {
   TestDeck mini(Build::Mini, TitleForm::EntryNameAndCount);
-  const struct { TestDeck& deck; const char* title; } cases[] = {{deck_, "тон.wav"},
-                                                                 {mini, "тон.wav   3/3"}};
+  const struct {
+    TestDeck& deck;
+    const char* title;
+  } cases[] = {{deck_, "тон.wav"}, {mini, "тон.wav   3/3"}};
   for (const auto& c : cases) {
     Build(c.deck);
     OpenPausedStream(c.deck);

@@ -48,8 +48,8 @@ bool WaitForLeftButton(bool down) {
 
 // The fader's top row is the end of the track, the hundredth row below it its beginning.
 TEST(ControlArithmetic, SeekPositionsOfTheFaderRows) {
-  constexpr std::int64_t kMinute = 60LL * 44100 * 4;      // 10584000 bytes
-  constexpr std::int64_t kFourHours = 240 * kMinute;      // 2540160000: above 2 GiB
+  constexpr std::int64_t kMinute = 60LL * 44100 * 4;  // 10584000 bytes
+  constexpr std::int64_t kFourHours = 240 * kMinute;  // 2540160000: above 2 GiB
   constexpr std::int64_t kOddLength = 12345;
   struct Case {
     int row;
@@ -140,8 +140,9 @@ TEST_F(VolumeSlot, FollowsTheCursorOnlyWhileTheLeftButtonIsDown) {
     int knob;
   };
   // Not clamped: the slot's edges give -0.12 and 1.04.
-  for (const Case c : {Case{kVolumeSlotLeft + 1, -0.12f, -4}, Case{kVolumeSlotLeft + 7, 0.0f, 2},
-                       Case{kVolumeSlotLeft + 57, 1.0f, 52}, Case{kVolumeSlotLeft + 59, 1.04f, 54}}) {
+  for (const Case c :
+       {Case{kVolumeSlotLeft + 1, -0.12f, -4}, Case{kVolumeSlotLeft + 7, 0.0f, 2},
+        Case{kVolumeSlotLeft + 57, 1.0f, 52}, Case{kVolumeSlotLeft + 59, 1.04f, 54}}) {
     ASSERT_TRUE(PlaceCursor(c.x, kVolumeRow));
     FollowVolumeSlot(state, full);
     EXPECT_EQ(state.mouseX, c.x);

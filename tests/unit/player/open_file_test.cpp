@@ -36,9 +36,8 @@ TEST_F(SearchList, FindsTheNamedEntryAnywhereInTheList) {
     std::string name;
     int selected;
   };
-  const Case cases[] = {{"track 0.mp3", 0},     {"track 1000.mp3", 1000},
-                        {"Вальс.mp3", 1002},    {"track 1003.mp3", 1003},
-                        {"TRACK 5.mp3", -1},    {"missing.mp3", -1}};
+  const Case cases[] = {{"track 0.mp3", 0},       {"track 1000.mp3", 1000}, {"Вальс.mp3", 1002},
+                        {"track 1003.mp3", 1003}, {"TRACK 5.mp3", -1},      {"missing.mp3", -1}};
   for (const Case& c : cases) {
     setGadgetValue(kList, 3);
     SelectEntryNamed(state, full, c.name);
