@@ -18,8 +18,9 @@ std::int64_t FileSize(HANDLE file) {
 std::unique_ptr<AnsiFile> AnsiFile::Open(const char* path, std::int64_t offset,
                                          std::int64_t length) {
   if (!path || !*path || offset < 0 || length < 0) return nullptr;
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  HANDLE file =
+      CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   const std::int64_t total = FileSize(file);
   if (total < 0 || offset > total) {

@@ -1,9 +1,9 @@
 // A ByteReader over a window of a file opened by its ANSI path.
 #pragma once
 
-#include "audio/buffered_reader.h"
-
 #include <memory>
+
+#include "audio/buffered_reader.h"
 
 class AnsiFile final : public BufferedReader {
  public:

@@ -1,15 +1,14 @@
 // The audio operations: each finds its stream and hands over to it. Nothing
 // thrown inside (an allocation failing) crosses into the program: it becomes
 // the operation's failure value.
-#include "audio/audio.h"
+#include <cmath>
 
 #include "audio/ansi_file.h"
+#include "audio/audio.h"
 #include "audio/engine.h"
 #include "audio/memory_reader.h"
 #include "audio/open_decoder.h"
 #include "audio/test_hooks.h"
-
-#include <cmath>
 
 namespace {
 
@@ -27,7 +26,9 @@ std::shared_ptr<Stream> FindStream(AudioHandle handle) {
   return engine ? engine->streams.find(handle) : nullptr;
 }
 
-std::int64_t FrameBytes(const Stream& stream) { return 2 * static_cast<std::int64_t>(stream.format().channels); }
+std::int64_t FrameBytes(const Stream& stream) {
+  return 2 * static_cast<std::int64_t>(stream.format().channels);
+}
 
 std::unique_ptr<ByteReader> OpenReader(bool fromMemory, const void* file, std::int64_t offset,
                                        std::int64_t length) {

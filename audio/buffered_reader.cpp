@@ -9,7 +9,8 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 }  // namespace
 
-BufferedReader::BufferedReader(std::int64_t size) : size_(size < 0 ? 0 : size), buffer_(kBufferSize) {}
+BufferedReader::BufferedReader(std::int64_t size)
+    : size_(size < 0 ? 0 : size), buffer_(kBufferSize) {}
 
 // A source that delivers fewer bytes than it claimed to hold ends the read
 // there; the next read asks the source again.

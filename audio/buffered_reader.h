@@ -2,9 +2,9 @@
 // from the block in memory. Platform-free: a subclass says how a block is read.
 #pragma once
 
-#include "audio/byte_reader.h"
-
 #include <vector>
+
+#include "audio/byte_reader.h"
 
 class BufferedReader : public ByteReader {
  public:

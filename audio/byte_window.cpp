@@ -11,7 +11,8 @@ ByteWindow::ByteWindow(std::unique_ptr<ByteReader> inner, std::int64_t offset, s
 std::size_t ByteWindow::read(void* buffer, std::size_t count) {
   const std::int64_t left = size_ - position_;
   if (left <= 0 || !inner_->seek(offset_ + position_)) return 0;
-  const std::size_t got = inner_->read(buffer, static_cast<std::size_t>(std::min<std::int64_t>(left, count)));
+  const std::size_t got =
+      inner_->read(buffer, static_cast<std::size_t>(std::min<std::int64_t>(left, count)));
   position_ += static_cast<std::int64_t>(got);
   return got;
 }

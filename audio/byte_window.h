@@ -1,9 +1,9 @@
 // A ByteReader over one stretch of another reader's bytes.
 #pragma once
 
-#include "audio/byte_reader.h"
-
 #include <memory>
+
+#include "audio/byte_reader.h"
 
 class ByteWindow final : public ByteReader {
  public:

@@ -89,7 +89,8 @@ void DeviceOutput::write(const std::int16_t* stereo) {
   Buffer& buffer = buffers_[(oldest_ + inFlight_) % buffers_.size()];
   std::memcpy(buffer.samples.data(), stereo, buffer.samples.size() * sizeof(std::int16_t));
   buffer.header.dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
-  if (waveOutWrite(static_cast<HWAVEOUT>(device_), &buffer.header, sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
+  if (waveOutWrite(static_cast<HWAVEOUT>(device_), &buffer.header, sizeof(WAVEHDR)) !=
+      MMSYSERR_NOERROR) {
     buffer.header.dwFlags |= WHDR_DONE;
     writeFailed_ = true;
   }

@@ -2,11 +2,11 @@
 // refills as the device hands them back.
 #pragma once
 
-#include "audio/output.h"
-
 #include <chrono>
 #include <memory>
 #include <vector>
+
+#include "audio/output.h"
 
 class DeviceOutput final : public Output {
  public:

@@ -16,9 +16,15 @@ constexpr float kHalfPower = 0.70710678f;
 // Each speaker's share of the left and right outputs: centre and back centre
 // go to both sides at half power, the side and back speakers to their own
 // side at half power, the LFE channel nowhere (its bass is in the others).
-constexpr std::array<Gains, 9> kShares = {{{1, 0}, {0, 1}, {kHalfPower, kHalfPower}, {0, 0},
-                                           {kHalfPower, 0}, {0, kHalfPower}, {0.5f, 0.5f},
-                                           {kHalfPower, 0}, {0, kHalfPower}}};
+constexpr std::array<Gains, 9> kShares = {{{1, 0},
+                                           {0, 1},
+                                           {kHalfPower, kHalfPower},
+                                           {0, 0},
+                                           {kHalfPower, 0},
+                                           {0, kHalfPower},
+                                           {0.5f, 0.5f},
+                                           {kHalfPower, 0},
+                                           {0, kHalfPower}}};
 
 // The speakers of 3 to 8 channels in WAVE_FORMAT_EXTENSIBLE's default
 // order, the one writers use when they give no channel mask; the mask
@@ -45,7 +51,8 @@ std::array<Gains, 8> Matrix(std::uint32_t channels) {
     left += matrix[c].left;
     right += matrix[c].right;
   }
-  for (std::uint32_t c = 0; c < channels; ++c) matrix[c] = {matrix[c].left / left, matrix[c].right / right};
+  for (std::uint32_t c = 0; c < channels; ++c)
+    matrix[c] = {matrix[c].left / left, matrix[c].right / right};
   return matrix;
 }
 

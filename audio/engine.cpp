@@ -1,10 +1,10 @@
 #include "audio/engine.h"
 
-#include "audio/device_output.h"
-
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+
+#include "audio/device_output.h"
 
 namespace {
 
@@ -20,7 +20,9 @@ DeviceOpener testOpener;
 DeviceOpener OpenerFor(int device) {
   if (device == 0 || forceSilent.load()) return nullptr;
   if (testOpener) return testOpener;
-  return [device](std::uint32_t rate) -> std::unique_ptr<Output> { return DeviceOutput::Open(device, rate); };
+  return [device](std::uint32_t rate) -> std::unique_ptr<Output> {
+    return DeviceOutput::Open(device, rate);
+  };
 }
 
 // The players exit without closing the library. Left running into process
@@ -36,7 +38,8 @@ void StopAtExit() {
 
 bool StartEngine(int device, std::uint32_t frequency) {
   if (running.load() || device < -1) return false;
-  const std::uint32_t rate = frequency == 0 ? kDefaultRate : std::clamp(frequency, kMinRate, kMaxRate);
+  const std::uint32_t rate =
+      frequency == 0 ? kDefaultRate : std::clamp(frequency, kMinRate, kMaxRate);
   auto engine = std::make_unique<Engine>();
   auto output = std::make_unique<FallbackOutput>(rate, OpenerFor(device));
   engine->output = output.get();

@@ -6,14 +6,14 @@
 // made its buffers for, so a switch never changes the block size.
 #pragma once
 
-#include "audio/output.h"
-
 #include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "audio/output.h"
 
 // Opens the device at a rate; null when it cannot.
 using DeviceOpener = std::function<std::unique_ptr<Output>(std::uint32_t rate)>;

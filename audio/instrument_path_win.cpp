@@ -1,6 +1,6 @@
-#include "audio/instrument_path.h"
-
 #include <windows.h>
+
+#include "audio/instrument_path.h"
 
 // GetModuleFileNameA gives the path in the ANSI code page, which is what the
 // synthesizer's fopen takes, so a folder with a Cyrillic name works.

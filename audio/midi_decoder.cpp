@@ -1,9 +1,9 @@
 #include "audio/midi_decoder.h"
 
-#include "audio/midi_synth.h"
-
 #include <algorithm>
 #include <vector>
+
+#include "audio/midi_synth.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ int CloseCallback(SDL_RWops*) { return 0; }
 class MidiDecoder final : public Decoder {
  public:
   explicit MidiDecoder(std::unique_ptr<ByteReader> reader)
-      : reader_(std::move(reader)), source_{ReadCallback, SeekCallback, CloseCallback, reader_.get()} {}
+      : reader_(std::move(reader)),
+        source_{ReadCallback, SeekCallback, CloseCallback, reader_.get()} {}
   ~MidiDecoder() override { Timidity_FreeSong(song_); }
   MidiDecoder(const MidiDecoder&) = delete;
   MidiDecoder& operator=(const MidiDecoder&) = delete;

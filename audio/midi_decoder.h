@@ -2,10 +2,10 @@
 // instruments beside the program, as 16-bit stereo at 44,100 Hz.
 #pragma once
 
+#include <memory>
+
 #include "audio/byte_reader.h"
 #include "audio/decoder.h"
-
-#include <memory>
 
 // Frames per render call; the synthesizer writes whole blocks of this size.
 constexpr int kMidiBlockFrames = 2048;

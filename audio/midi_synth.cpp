@@ -1,9 +1,9 @@
 #include "audio/midi_synth.h"
 
-#include "audio/instrument_path.h"
-
 #include <mutex>
 #include <string>
+
+#include "audio/instrument_path.h"
 
 namespace {
 

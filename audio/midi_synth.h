@@ -2,12 +2,12 @@
 // at the first MIDI song, and the lock under which songs are loaded.
 #pragma once
 
-#include "audio/midi_decoder.h"
-
 #include <timidity/SDL.h>
 #include <timidity/timidity.h>
 
 #include <cstdint>
+
+#include "audio/midi_decoder.h"
 
 constexpr std::uint32_t kMidiRate = 44100;
 

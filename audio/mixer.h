@@ -2,15 +2,15 @@
 // blocks and hands them to the output, never making the program's thread wait.
 #pragma once
 
-#include "audio/output.h"
-#include "audio/stream_table.h"
-
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
+
+#include "audio/output.h"
+#include "audio/stream_table.h"
 
 class Mixer {
  public:

@@ -4,13 +4,13 @@
 #define _FILE_OFFSET_BITS 64
 #include "audio/mp3_decoder.h"
 
-#include "audio/xing_header.h"
-
+#include <mpg123.h>
 #include <sys/types.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <mpg123.h>
+
+#include "audio/xing_header.h"
 
 static_assert(sizeof(off_t) == 8, "libmpg123 is used with 64-bit offsets");
 
@@ -34,14 +34,17 @@ off_t SeekCallback(void* handle, off_t offset, int whence) {
 // Quiet, gapless, float output at any rate, and no limit on resynchronising, so a damaged
 // region is skipped instead of ending the track.
 bool Configure(mpg123_handle* handle) {
-  if (mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0) != MPG123_OK) return false;
+  if (mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0) != MPG123_OK)
+    return false;
   if (mpg123_param(handle, MPG123_RESYNC_LIMIT, -1, 0) != MPG123_OK) return false;
   mpg123_format_none(handle);
   const long* rates = nullptr;
   size_t count = 0;
   mpg123_rates(&rates, &count);
   for (size_t i = 0; i < count; ++i)
-    if (mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_FLOAT_32) != MPG123_OK) return false;
+    if (mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_FLOAT_32) !=
+        MPG123_OK)
+      return false;
   return count > 0;
 }
 
@@ -52,7 +55,8 @@ bool FixFormat(mpg123_handle* handle, AudioFormat& format) {
   int channels = 0;
   int encoding = 0;
   if (mpg123_getformat(handle, &rate, &channels, &encoding) != MPG123_OK) return false;
-  if (rate <= 0 || (channels != 1 && channels != 2) || encoding != MPG123_ENC_FLOAT_32) return false;
+  if (rate <= 0 || (channels != 1 && channels != 2) || encoding != MPG123_ENC_FLOAT_32)
+    return false;
   mpg123_format_none(handle);
   if (mpg123_format(handle, rate, channels, MPG123_ENC_FLOAT_32) != MPG123_OK) return false;
   format = {static_cast<std::uint32_t>(rate), static_cast<std::uint32_t>(channels)};
@@ -105,10 +109,12 @@ Mp3Decoder::~Mp3Decoder() {
 bool Mp3Decoder::start() {
   const bool headerInDoubt = XingPromiseInDoubt(*reader_);
   if (!Configure(handle_)) return false;
-  if (mpg123_replace_reader_handle(handle_, ReadCallback, SeekCallback, nullptr) != MPG123_OK) return false;
+  if (mpg123_replace_reader_handle(handle_, ReadCallback, SeekCallback, nullptr) != MPG123_OK)
+    return false;
   if (mpg123_open_handle(handle_, reader_.get()) != MPG123_OK) return false;
   if (!FixFormat(handle_, format_)) return false;
-  const bool trusted = !headerInDoubt && LengthIsExact(handle_) && LengthFits(mpg123_length(handle_), reader_->size());
+  const bool trusted = !headerInDoubt && LengthIsExact(handle_) &&
+                       LengthFits(mpg123_length(handle_), reader_->size());
   if (!trusted && mpg123_scan(handle_) != MPG123_OK) return false;
   const off_t length = mpg123_length(handle_);
   if (!LengthFits(length, reader_->size())) return false;

@@ -1,10 +1,10 @@
 // MPEG audio layer III through libmpg123, reading through our ByteReader.
 #pragma once
 
-#include "audio/decoder.h"
-#include "audio/byte_reader.h"
-
 #include <memory>
+
+#include "audio/byte_reader.h"
+#include "audio/decoder.h"
 
 struct mpg123_handle_struct;
 

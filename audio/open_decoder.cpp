@@ -1,10 +1,10 @@
 #include "audio/open_decoder.h"
 
+#include <cstring>
+
 #include "audio/midi_decoder.h"
 #include "audio/mp3_decoder.h"
 #include "audio/open_wav.h"
-
-#include <cstring>
 
 namespace {
 

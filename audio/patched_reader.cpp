@@ -1,8 +1,10 @@
 #include "audio/patched_reader.h"
 
-PatchedReader::PatchedReader(std::unique_ptr<ByteReader> inner, std::int64_t at, std::uint32_t value)
+PatchedReader::PatchedReader(std::unique_ptr<ByteReader> inner, std::int64_t at,
+                             std::uint32_t value)
     : inner_(std::move(inner)), at_(at) {
-  for (std::size_t i = 0; i < bytes_.size(); ++i) bytes_[i] = static_cast<unsigned char>(value >> (8 * i));
+  for (std::size_t i = 0; i < bytes_.size(); ++i)
+    bytes_[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
 std::size_t PatchedReader::read(void* buffer, std::size_t count) {

@@ -2,14 +2,15 @@
 // a header field corrected without copying or changing the file.
 #pragma once
 
-#include "audio/byte_reader.h"
-
 #include <array>
 #include <memory>
 
+#include "audio/byte_reader.h"
+
 class PatchedReader final : public ByteReader {
  public:
-  PatchedReader(std::unique_ptr<ByteReader> inner, std::int64_t at, std::uint32_t littleEndianValue);
+  PatchedReader(std::unique_ptr<ByteReader> inner, std::int64_t at,
+                std::uint32_t littleEndianValue);
 
   std::size_t read(void* buffer, std::size_t count) override;
   bool seek(std::int64_t position) override { return inner_->seek(position); }

@@ -14,7 +14,8 @@ SilentOutput::SilentOutput(std::uint32_t rate)
 // counting frames that were never handed over.
 std::int64_t SilentOutput::playedFrames() {
   const Clock::time_point now = Clock::now();
-  const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(now - syncTime_).count();
+  const auto elapsed =
+      std::chrono::duration_cast<std::chrono::microseconds>(now - syncTime_).count();
   const std::int64_t played = syncPlayed_ + elapsed * rate_ / 1'000'000;
   if (played < written_) return played;
   syncPlayed_ = written_;

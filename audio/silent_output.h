@@ -2,9 +2,9 @@
 // streams advance, end and report positions as they would with speakers.
 #pragma once
 
-#include "audio/output.h"
-
 #include <chrono>
+
+#include "audio/output.h"
 
 class SilentOutput final : public Output {
  public:

@@ -131,7 +131,8 @@ void Stream::mixInto(float* mix, std::size_t frames, std::int64_t outputStart) {
   drained_ = feed_.finished();
   ramp_.apply(block_.data(), n, volume);
   for (std::size_t i = 0; i < 2 * n; ++i) mix[i] += block_[i];
-  positions_.addBlock(outputStart, outputStart + static_cast<std::int64_t>(n), start, feed_.streamFrame());
+  positions_.addBlock(outputStart, outputStart + static_cast<std::int64_t>(n), start,
+                      feed_.streamFrame());
   noteStartDelay(stamp && n > 0, playAt);
 }
 

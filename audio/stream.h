@@ -3,14 +3,14 @@
 // decodes; decoding, seeking and mixing happen on the mixer thread.
 #pragma once
 
+#include <chrono>
+#include <memory>
+#include <mutex>
+
 #include "audio/decoder.h"
 #include "audio/gain_ramp.h"
 #include "audio/position_map.h"
 #include "audio/stream_feed.h"
-
-#include <chrono>
-#include <memory>
-#include <mutex>
 
 class Stream {
  public:

@@ -1,9 +1,10 @@
 #include "audio/stream_feed.h"
 
-#include "audio/downmix.h"
+#include <syn123.h>
 
 #include <algorithm>
-#include <syn123.h>
+
+#include "audio/downmix.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ StreamFeed::~StreamFeed() {
 // The resampler keeps a history of past input; after a seek that history
 // belongs to another place in the stream.
 void StreamFeed::resetResampler() {
-  if (resampler_ && syn123_setup_resample(resampler_, format_.rate, outputRate_, 2, 0, 0) != SYN123_OK) {
+  if (resampler_ &&
+      syn123_setup_resample(resampler_, format_.rate, outputRate_, 2, 0, 0) != SYN123_OK) {
     syn123_del(resampler_);
     resampler_ = nullptr;
   }
@@ -70,7 +72,8 @@ bool StreamFeed::decodeChunk(std::size_t wanted) {
 }
 
 std::size_t StreamFeed::pull(float* stereo, std::size_t frames) {
-  while (!decoderDone_ && pending_.size() < frames) decoderDone_ = !decodeChunk(frames - pending_.size());
+  while (!decoderDone_ && pending_.size() < frames)
+    decoderDone_ = !decodeChunk(frames - pending_.size());
   return pending_.pop(stereo, frames);
 }
 

@@ -3,10 +3,10 @@
 // ratio of the rates. Used by the mixer thread only.
 #pragma once
 
+#include <vector>
+
 #include "audio/decoder.h"
 #include "audio/frame_ring.h"
-
-#include <vector>
 
 struct syn123_struct;
 

@@ -3,13 +3,13 @@
 // back soon and calls on it fail harmlessly.
 #pragma once
 
-#include "audio/stream.h"
-
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <vector>
+
+#include "audio/stream.h"
 
 class StreamTable {
  public:

@@ -1,9 +1,9 @@
 // Hooks for the library's own tests and benchmark; the players never call them.
 #pragma once
 
-#include "audio/fallback_output.h"
-
 #include <cstdint>
+
+#include "audio/fallback_output.h"
 
 // Makes later BASS_Init calls use the silent output even where a device exists.
 void AudioTestForceSilentOutput(bool silent);

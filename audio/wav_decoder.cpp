@@ -1,8 +1,9 @@
 #include "audio/wav_decoder.h"
 
+#include <sndfile.h>
+
 #include <algorithm>
 #include <cstdio>
-#include <sndfile.h>
 #include <vector>
 
 namespace {
@@ -32,7 +33,8 @@ sf_count_t Seek(sf_count_t offset, int whence, void* user) {
 
 sf_count_t Read(void* buffer, sf_count_t count, void* reader) {
   if (count <= 0) return 0;
-  return static_cast<sf_count_t>(static_cast<ByteReader*>(reader)->read(buffer, static_cast<std::size_t>(count)));
+  return static_cast<sf_count_t>(
+      static_cast<ByteReader*>(reader)->read(buffer, static_cast<std::size_t>(count)));
 }
 
 sf_count_t Tell(void* reader) { return static_cast<ByteReader*>(reader)->tell(); }
@@ -74,7 +76,8 @@ bool WavDecoder::start() {
   if (!file_ || !IsWavFamily(info.format) || info.frames <= 0) return false;
   if (info.samplerate < kMinRate || info.samplerate > kMaxRate) return false;
   if (info.channels < 1 || info.channels > kMaxChannels) return false;
-  format_ = {static_cast<std::uint32_t>(info.samplerate), static_cast<std::uint32_t>(info.channels)};
+  format_ = {static_cast<std::uint32_t>(info.samplerate),
+             static_cast<std::uint32_t>(info.channels)};
   length_ = info.frames;
   floatSamples_ = IsFloat(info.format);
   seekable_ = info.seekable != 0;

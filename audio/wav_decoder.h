@@ -3,10 +3,10 @@
 // through libsndfile's virtual I/O over our ByteReader.
 #pragma once
 
+#include <memory>
+
 #include "audio/byte_reader.h"
 #include "audio/decoder.h"
-
-#include <memory>
 
 struct sf_private_tag;
 

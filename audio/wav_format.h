@@ -3,10 +3,10 @@
 // walk finds what libsndfile would refuse or misread.
 #pragma once
 
-#include "audio/byte_reader.h"
-
 #include <cstdint>
 #include <optional>
+
+#include "audio/byte_reader.h"
 
 inline constexpr std::uint16_t kWaveFormatMpeg = 0x50;
 inline constexpr std::uint16_t kWaveFormatMpegLayer3 = 0x55;

@@ -22,8 +22,10 @@ std::uint32_t Be32(const unsigned char* p) {
 // footer adds ten bytes).
 std::int64_t AfterId3v2(ByteReader& reader) {
   unsigned char h[10];
-  if (!reader.seek(0) || reader.read(h, sizeof h) != sizeof h || std::memcmp(h, "ID3", 3) != 0) return 0;
-  const std::int64_t size = (h[6] & 0x7F) << 21 | (h[7] & 0x7F) << 14 | (h[8] & 0x7F) << 7 | (h[9] & 0x7F);
+  if (!reader.seek(0) || reader.read(h, sizeof h) != sizeof h || std::memcmp(h, "ID3", 3) != 0)
+    return 0;
+  const std::int64_t size =
+      (h[6] & 0x7F) << 21 | (h[7] & 0x7F) << 14 | (h[8] & 0x7F) << 7 | (h[9] & 0x7F);
   return 10 + size + ((h[5] & 0x10) ? 10 : 0);
 }
 
@@ -41,7 +43,8 @@ std::size_t SideInfoBytes(const unsigned char* h) {
 
 // The frame start whose header is followed by the side information and then
 // the "Xing" or "Info" marker at `marker`.
-std::optional<std::size_t> FrameOfMarker(const std::vector<unsigned char>& bytes, std::size_t marker) {
+std::optional<std::size_t> FrameOfMarker(const std::vector<unsigned char>& bytes,
+                                         std::size_t marker) {
   for (std::size_t side : {9u, 17u, 32u}) {
     if (marker < 4 + side) continue;
     const std::size_t frame = marker - 4 - side;
@@ -59,7 +62,8 @@ bool XingPromiseInDoubt(ByteReader& reader) {
   bytes.resize(positioned ? reader.read(bytes.data(), bytes.size()) : 0);
   reader.seek(0);
   for (std::size_t at = 0; at + 16 <= bytes.size(); ++at) {
-    if (std::memcmp(&bytes[at], "Xing", 4) != 0 && std::memcmp(&bytes[at], "Info", 4) != 0) continue;
+    if (std::memcmp(&bytes[at], "Xing", 4) != 0 && std::memcmp(&bytes[at], "Info", 4) != 0)
+      continue;
     const auto frame = FrameOfMarker(bytes, at);
     if (!frame) continue;
     const std::uint32_t flags = Be32(&bytes[at + 4]);

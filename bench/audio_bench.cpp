@@ -4,11 +4,6 @@
 // as 16-bit, 24-bit, mu-law and IMA ADPCM WAVs and as an MP3; an hour of MP3
 // without a LAME header; an hour with one, cut in half. NATIVE_MP3_SECONDS
 // is how long the command-line decoder took on the minute of MP3, for the ratio.
-#include "audio/ansi_file.h"
-#include "audio/audio.h"
-#include "audio/open_decoder.h"
-#include "audio/test_hooks.h"
-
 #include <windows.h>
 
 #include <algorithm>
@@ -17,6 +12,11 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "audio/ansi_file.h"
+#include "audio/audio.h"
+#include "audio/open_decoder.h"
+#include "audio/test_hooks.h"
 
 namespace {
 
@@ -36,19 +36,23 @@ double DecodeSeconds(Open open, double& audioSeconds) {
     if (!decoder) return -1;
     std::vector<float> buffer(4096 * decoder->format().channels);
     std::int64_t frames = 0;
-    while (std::size_t got = decoder->read(buffer.data(), 4096)) frames += static_cast<std::int64_t>(got);
+    while (std::size_t got = decoder->read(buffer.data(), 4096))
+      frames += static_cast<std::int64_t>(got);
     best = std::min(best, SecondsSince(start));
     audioSeconds = static_cast<double>(frames) / decoder->format().rate;
   }
   return best;
 }
 
-std::unique_ptr<Decoder> OpenFile(const std::string& path) { return OpenDecoder(AnsiFile::Open(path.c_str(), 0, 0)); }
+std::unique_ptr<Decoder> OpenFile(const std::string& path) {
+  return OpenDecoder(AnsiFile::Open(path.c_str(), 0, 0));
+}
 
 double ReportDecodingOf(const std::string& file, const char* kind) {
   double audio = 0;
   const double seconds = DecodeSeconds([&] { return OpenFile(file); }, audio);
-  std::printf("%s decode: %.0f x real time (%.1f s of audio in %.4f s)\n", kind, audio / seconds, audio, seconds);
+  std::printf("%s decode: %.0f x real time (%.1f s of audio in %.4f s)\n", kind, audio / seconds,
+              audio, seconds);
   return seconds;
 }
 
@@ -58,8 +62,8 @@ void ReportDecoding(const std::string& dir, double nativeSeconds) {
   ReportDecodingOf(dir + "minute-ulaw.wav", "WAV mu-law");
   ReportDecodingOf(dir + "minute-ima.wav", "WAV IMA ADPCM");
   const double mp3Seconds = ReportDecodingOf(dir + "minute.mp3", "MP3");
-  std::printf("mpg123 command line: %.0f x real time; ours / command line = %.2f\n", 60 / nativeSeconds,
-              nativeSeconds / mp3Seconds);
+  std::printf("mpg123 command line: %.0f x real time; ours / command line = %.2f\n",
+              60 / nativeSeconds, nativeSeconds / mp3Seconds);
 }
 
 void ReportOpen(const std::string& mp3, const char* what) {
@@ -68,8 +72,8 @@ void ReportOpen(const std::string& mp3, const char* what) {
   const double seconds = SecondsSince(start);
   if (!decoder) return;
   std::printf("open of %.1f min %s: %.4f s (%lld frames)\n",
-              decoder->lengthFrames() / static_cast<double>(decoder->format().rate) / 60, what, seconds,
-              static_cast<long long>(decoder->lengthFrames()));
+              decoder->lengthFrames() / static_cast<double>(decoder->format().rate) / 60, what,
+              seconds, static_cast<long long>(decoder->lengthFrames()));
 }
 
 // As in the players, the mixer has long gone to sleep when play is asked for.
@@ -86,14 +90,16 @@ void ReportStartDelay(const std::string& wav) {
     BASS_Init(kDefaultDevice, 44100, 0, nullptr, nullptr);
   }
   std::sort(delays.begin(), delays.end());
-  std::printf("play to first sample handed to the output: median %.2f ms, worst %.2f ms\n", delays[10],
-              delays.back());
+  std::printf("play to first sample handed to the output: median %.2f ms, worst %.2f ms\n",
+              delays[10], delays.back());
 }
 
 double ProcessCpuSeconds() {
   FILETIME created, exited, kernel, user;
   GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  auto toSeconds = [](FILETIME t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7; };
+  auto toSeconds = [](FILETIME t) {
+    return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7;
+  };
   return toSeconds(kernel) + toSeconds(user);
 }
 
@@ -105,8 +111,8 @@ void ReportPlaybackCpu(const std::string& file, const char* kind) {
   Sleep(static_cast<DWORD>(kSeconds * 1000));
   const double used = ProcessCpuSeconds() - before;
   BASS_StreamFree(stream);
-  std::printf("CPU for playing %s on the silent output: %.3f s per minute (%.2f %% of one core)\n", kind,
-              used * 60 / kSeconds, 100 * used / kSeconds);
+  std::printf("CPU for playing %s on the silent output: %.3f s per minute (%.2f %% of one core)\n",
+              kind, used * 60 / kSeconds, 100 * used / kSeconds);
 }
 
 // Bytes in use on every heap of the process: the C runtime's malloc (which
@@ -129,7 +135,8 @@ void ReportStreamMemory(const std::string& file, const char* kind) {
   constexpr int kStreams = 200;
   std::vector<AudioHandle> streams;
   const double before = HeapBytes();
-  for (int i = 0; i < kStreams; ++i) streams.push_back(BASS_StreamCreateFile(false, file.c_str(), 0, 0, 0));
+  for (int i = 0; i < kStreams; ++i)
+    streams.push_back(BASS_StreamCreateFile(false, file.c_str(), 0, 0, 0));
   const double after = HeapBytes();
   for (AudioHandle stream : streams) BASS_StreamFree(stream);
   std::printf("memory per open %s stream: %.1f KiB\n", kind, (after - before) / kStreams / 1024);
@@ -156,8 +163,10 @@ int main(int argc, char** argv) {
   }
   const double reference = ReferenceSeconds(argv[2]);
   if (reference <= 0) {
-    std::printf("FAILED: the command-line decoder's time \"%s\" is no number of seconds;"
-                " it is the reference of the MP3 figures\n", argv[2]);
+    std::printf(
+        "FAILED: the command-line decoder's time \"%s\" is no number of seconds;"
+        " it is the reference of the MP3 figures\n",
+        argv[2]);
     return 1;
   }
   const std::string dir = std::string(argv[1]) + "\\";

@@ -2,10 +2,6 @@
 // 22050 Hz stream measured in the same run: an 8 KB mono WAV each, fed to a
 // 44100 Hz output in 10 ms blocks.
 //   feed_bench
-#include "audio/memory_reader.h"
-#include "audio/stream_feed.h"
-#include "audio/wav_decoder.h"
-
 #include <windows.h>
 #include <psapi.h>
 
@@ -14,6 +10,10 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+
+#include "audio/memory_reader.h"
+#include "audio/stream_feed.h"
+#include "audio/wav_decoder.h"
 
 namespace {
 
@@ -76,9 +76,10 @@ void Measure(std::uint32_t rate) {
   start = Clock::now();
   for (int pull = 0; pull < kLaterPulls; ++pull) feed.pull(block.data(), kBlock);
   const double later = MillisecondsSince(start) / kLaterPulls;
-  std::printf("%7u Hz: create %8.3f ms, first pull %8.3f ms, later pulls %7.4f ms each, "
-              "peak private bytes +%.1f MB\n",
-              rate, create, first, later, PeakMegabytes() - peakBefore);
+  std::printf(
+      "%7u Hz: create %8.3f ms, first pull %8.3f ms, later pulls %7.4f ms each, "
+      "peak private bytes +%.1f MB\n",
+      rate, create, first, later, PeakMegabytes() - peakBefore);
 }
 
 }  // namespace

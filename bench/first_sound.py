@@ -28,10 +28,10 @@ def measure(app, pulse, work, listed_index, runs):
     delays = []
     for run in range(runs):
         app.click(*deck.POWER_SWITCH)  # off: silence, the panel closes
-        harness.wait_until(lambda: app.client_size() == (435, 360), 15, 0.1, "closed")
+        harness.wait_until(lambda: app.client_size() == deck.CLOSED_SIZE, 15, 0.1, "closed")
         app.click(*deck.POWER_SWITCH)
         app.click(*deck.START_STOP)
-        harness.wait_until(lambda: app.client_size() == (435, 550), 15, 0.1, "open")
+        harness.wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 15, 0.1, "open")
         entry = app.control(11).item_centre(listed_index)
         app.move(*entry)
         recording = pulse.record(work / f"run{run}.wav")
@@ -60,7 +60,7 @@ def main():
         app = harness.App(wine, work / "deckplayer.exe", work, work)
         app.click(*deck.POWER_SWITCH)
         app.click(*deck.START_STOP)
-        harness.wait_until(lambda: app.client_size() == (435, 550), 15, 0.1, "open")
+        harness.wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 15, 0.1, "open")
         app.click(*deck.OPEN_LINK)
         app.answer_open_dialog(harness.windows_path(track))
         harness.wait_until(lambda: app.title() == "tone.wav", 15, 0.1, "tone.wav")

@@ -41,7 +41,9 @@ double BestMilliseconds(int runs, Step step) {
 }
 
 // The bare listing: every name of the folder, "." and ".." included.
-std::vector<std::string> ListFolder(const std::string& folder) { return ListedNames(folder + "*.*"); }
+std::vector<std::string> ListFolder(const std::string& folder) {
+  return ListedNames(folder + "*.*");
+}
 
 // The same control class and styles as the track list, beside it.
 HWND NewBareList() {

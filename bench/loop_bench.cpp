@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench/passes_per_second.h"
+#include "display/gdiplus.h"
 #include "full/main_loop.h"
 #include "full/skin_table.h"
 #include "full/startup.h"
@@ -23,11 +24,9 @@
 #include "player/folder_scan.h"
 #include "player/open_file.h"
 #include "player/start_track.h"
-#include "display/gdiplus.h"
 #include "toolkit/toolkit.h"
 
 namespace {
-
 
 double PeakWorkingSetMegabytes() {
   PROCESS_MEMORY_COUNTERS memory{};
@@ -37,9 +36,10 @@ double PeakWorkingSetMegabytes() {
 }
 
 void Report(const char* program, double rate) {
-  std::printf("%-16s main loop while playing: %8.0f passes/s (%.3f ms per pass),"
-              " peak working set %.1f MB\n",
-              program, rate, 1000.0 / rate, PeakWorkingSetMegabytes());
+  std::printf(
+      "%-16s main loop while playing: %8.0f passes/s (%.3f ms per pass),"
+      " peak working set %.1f MB\n",
+      program, rate, 1000.0 / rate, PeakWorkingSetMegabytes());
 }
 
 void MeasureFull(const std::string& track, double seconds) {

@@ -4,13 +4,6 @@
 // decoder's on a minute of PCM, the time to open a song, memory per open
 // MIDI stream, and the loudness of the dense piece (peak, RMS and the share
 // of clipped samples); with DEMO_MIDI, the loudness of that file too.
-#include "audio/ansi_file.h"
-#include "audio/memory_reader.h"
-#include "audio/midi_decoder.h"
-#include "audio/wav_decoder.h"
-#include "tests/unit/audio/midi_bytes.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <windows.h>
 #include <psapi.h>
 
@@ -21,18 +14,28 @@
 #include <memory>
 #include <vector>
 
+#include "audio/ansi_file.h"
+#include "audio/memory_reader.h"
+#include "audio/midi_decoder.h"
+#include "audio/wav_decoder.h"
+#include "tests/unit/audio/midi_bytes.h"
+#include "tests/unit/audio/wav_bytes.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kTicks = 480;  // per quarter note, 120 beats a minute
 
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double SecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 // One flute line of quarter notes for a minute.
 MidiBytes SparseMinute() {
   MidiTrack flute;
   flute.program(0, 0, 73);
-  for (int beat = 0; beat < 120; ++beat) flute.noteOn(0, 0, 60 + beat % 12).noteOff(kTicks, 0, 60 + beat % 12);
+  for (int beat = 0; beat < 120; ++beat)
+    flute.noteOn(0, 0, 60 + beat % 12).noteOff(kTicks, 0, 60 + beat % 12);
   return MidiFile(0, kTicks, {flute.end()});
 }
 
@@ -73,16 +76,19 @@ std::vector<float> RenderAll(Decoder& decoder) {
 }
 
 // Best of three renders, the least disturbed on a shared machine.
-double RenderTimes(const char* what, std::unique_ptr<Decoder> (*open)(const void*), const void* source) {
+double RenderTimes(const char* what, std::unique_ptr<Decoder> (*open)(const void*),
+                   const void* source) {
   double best = 1e9, audio = 0;
   for (int run = 0; run < 3; ++run) {
     auto decoder = open(source);
     if (!decoder) return 0;
     const auto start = Clock::now();
-    audio = static_cast<double>(RenderAll(*decoder).size() / decoder->format().channels) / decoder->format().rate;
+    audio = static_cast<double>(RenderAll(*decoder).size() / decoder->format().channels) /
+            decoder->format().rate;
     best = std::min(best, SecondsSince(start));
   }
-  std::printf("%s: %.0f x real time (%.1f s of audio in %.3f s)\n", what, audio / best, audio, best);
+  std::printf("%s: %.0f x real time (%.1f s of audio in %.3f s)\n", what, audio / best, audio,
+              best);
   return audio / best;
 }
 
@@ -95,8 +101,9 @@ void ReportLoudness(const char* what, Decoder& decoder) {
     sum += static_cast<double>(s) * s;
     if (s >= 32767 / 32768.0f || s <= -1.0f) ++clipped;
   }
-  std::printf("%s: peak %.1f dBFS, RMS %.1f dBFS, clipped samples %.4f %%\n", what, 20 * std::log10(peak),
-              10 * std::log10(sum / static_cast<double>(all.size())), 100.0 * clipped / static_cast<double>(all.size()));
+  std::printf("%s: peak %.1f dBFS, RMS %.1f dBFS, clipped samples %.4f %%\n", what,
+              20 * std::log10(peak), 10 * std::log10(sum / static_cast<double>(all.size())),
+              100.0 * clipped / static_cast<double>(all.size()));
 }
 
 std::size_t PrivateBytes() {
@@ -113,7 +120,8 @@ void ReportOpenAndMemory(const MidiBytes& song) {
   for (int i = 0; i < 8; ++i) open.push_back(OpenBytes(song));
   const double seconds = SecondsSince(start) / 8;
   const double mib = static_cast<double>(PrivateBytes() - before) / 8 / (1 << 20);
-  std::printf("open the dense piece: %.1f ms; memory per open MIDI stream: %.1f MiB\n", seconds * 1000, mib);
+  std::printf("open the dense piece: %.1f ms; memory per open MIDI stream: %.1f MiB\n",
+              seconds * 1000, mib);
 }
 
 }  // namespace
@@ -131,7 +139,8 @@ int main(int argc, char** argv) {
   ReportOpenAndMemory(dense);
   if (auto decoder = OpenBytes(dense)) ReportLoudness("dense piece", *decoder);
   if (argc > 1) {
-    if (auto decoder = OpenMidiDecoder(AnsiFile::Open(argv[1], 0, 0))) ReportLoudness(argv[1], *decoder);
+    if (auto decoder = OpenMidiDecoder(AnsiFile::Open(argv[1], 0, 0)))
+      ReportLoudness(argv[1], *decoder);
   }
   return 0;
 }

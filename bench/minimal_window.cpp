@@ -2,6 +2,8 @@
 // of the players' size and waits in a message loop until it is closed.
 #include <windows.h>
 
+#include "profile/deck_layout.h"
+
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -18,7 +20,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.lpszClassName = "MinimalWindow";
   if (!RegisterClassA(&windowClass)) return 1;
-  RECT frame = {0, 0, 435, 360};
+  RECT frame = {0, 0, kDeck.clientWidth, kDeck.closedHeight};
   AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
   if (!CreateWindowExA(0, "MinimalWindow", "Minimal", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,

@@ -59,7 +59,7 @@ def main():
         app = harness.App(wine, work / "deckplayer.exe", work, work)
         app.click(*deck.POWER_SWITCH)
         app.click(*deck.START_STOP)
-        harness.wait_until(lambda: app.client_size() == (435, 550), 15, 0.1, "open")
+        harness.wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 15, 0.1, "open")
         took = time_open(app, chosen)
         listed = app.control(11, probe_timeout=300)
         assert listed.items[listed.selected] == chosen.name, "the chosen entry is not selected"

@@ -14,7 +14,10 @@
 #include "bench/passes_per_second.h"
 #include "display/gdiplus.h"
 #include "display/record_renderer.h"
-#include "profile/colour.h"
+#include "full/skin_table.h"
+#include "full/state.h"
+#include "mini/skin_table.h"
+#include "mini/state.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -45,8 +48,8 @@ class BareGdiplus {
 
   HMODULE module_;
   int(WINAPI* createFromHdc_)(HDC, void**) = Find<int WINAPI(HDC, void**)>("GdipCreateFromHDC");
-  int(WINAPI* rotate_)(void*, float, int) =
-      Find<int WINAPI(void*, float, int)>("GdipRotateWorldTransform");
+  int(WINAPI* rotate_)(void*, float,
+                       int) = Find<int WINAPI(void*, float, int)>("GdipRotateWorldTransform");
   int(WINAPI* translate_)(void*, float, float, int) =
       Find<int WINAPI(void*, float, float, int)>("GdipTranslateWorldTransform");
   int(WINAPI* draw_)(void*, void*, int, int, int, int) =
@@ -73,7 +76,6 @@ double BareFrameMilliseconds(void* record, int side, double seconds) {
   return 1000.0 / frames;
 }
 
-
 struct Layout {
   const char* name;
   const char* picture;
@@ -82,21 +84,14 @@ struct Layout {
   int left, top;     // where it stands in the client area
 };
 
-int kSkinX = -30, kSwitchX = -100, kLampX = 272, kGlowX = -100;
-int kPausedX = -1000, kPlayingX = -114;
-const CanvasLayer kFullBeneath[] = {{3, &kSkinX, -17, 435, 360}};
-const CanvasLayer kFullAbove[] = {
-    {5, &kSwitchX, 9, 21, 18}, {6, &kLampX, 7, 16, 16}, {7, &kGlowX, 279, 35, 35}};
-const CanvasLayer kMiniBeneath[] = {{25, &kPausedX, -100, 435, 550},
-                                    {2, &kPlayingX, -100, 435, 550}};
-
-DeckProfile RendererProfile(bool full) {
-  DeckProfile profile{};
-  profile.canvasFill = full ? Rgb(176, 176, 176) : Rgb(11, 7, 6);
-  profile.beneath = full ? std::span<const CanvasLayer>(kFullBeneath) : kMiniBeneath;
-  profile.headshellOverlay = full;
-  profile.above = full ? std::span<const CanvasLayer>(kFullAbove) : std::span<const CanvasLayer>();
-  return profile;
+// Each build's own profile, its state showing the power on and the record playing.
+DeckProfile RendererProfile(bool isFull) {
+  full::state.powerSwitchX = full::kHidden;
+  full::state.powerLampX = full::kPowerLampOn;
+  full::state.glowCanvasX = full::kHidden;
+  mini::state.pausedSkinX = mini::kSkinAway;
+  mini::state.playingSkinX = mini::kSkinShown;
+  return isFull ? full::kProfile : mini::kProfile;
 }
 
 // The skins are 24-bit like the decoded PNGs; their content costs nothing extra.
@@ -110,7 +105,8 @@ void MakeImages(bool full, int side) {
 
 void Measure(const Layout& layout, bool full, const std::string& folder, double seconds) {
   MakeImages(full, layout.side);
-  newWindow(kMainWindow, 0, 0, 435, 360, kProgramTitle, kDeckWindowFlags);
+  newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.closedHeight, kProgramTitle,
+            kDeckWindowFlags);
   newPictureGadget(layout.canvasGadget, layout.left, layout.top, layout.side, layout.side,
                    imageHandle(kCanvasImage));
   void* record = LoadDiscBitmap(folder + layout.picture);
@@ -133,10 +129,11 @@ void Measure(const Layout& layout, bool full, const std::string& folder, double 
       },
       seconds);
   const double bareCalls = BareFrameMilliseconds(record, layout.side, seconds);
-  std::printf("%-16s %3dx%-3d record %-7s DrawRecord %7.3f ms/frame (%.3f without the record),"
-              " loop %5.0f passes/s\n",
-              layout.name, layout.side, layout.side, record ? "loaded" : "MISSING",
-              1000.0 / frames, 1000.0 / bareFrames, passes);
+  std::printf(
+      "%-16s %3dx%-3d record %-7s DrawRecord %7.3f ms/frame (%.3f without the record),"
+      " loop %5.0f passes/s\n",
+      layout.name, layout.side, layout.side, record ? "loaded" : "MISSING", 1000.0 / frames,
+      1000.0 / bareFrames, passes);
   if (bareCalls <= 0) {
     std::printf("FAILED: no bare GDI+ reference (gdiplus.dll or the record picture missing)\n");
     std::exit(1);
@@ -153,8 +150,12 @@ int main(int argc, char** argv) {
   startToolkit();
   const std::uintptr_t token = StartGdiplus();
   std::printf("GDI+ %s\n", token ? "started" : "MISSING: frames without the record");
-  Measure({"deckplayer", "ровел2.png", 300, 2, 30, 17}, true, folder, seconds);
-  Measure({"deckplayer-mini", "ровел_мини4.png", 137, 1, 114, 100}, false, folder, seconds);
+  Measure({"deckplayer", "ровел2.png", full::kCanvasSize, full::kCanvasGadget, full::kCanvasLeft,
+           full::kCanvasTop},
+          true, folder, seconds);
+  Measure({"deckplayer-mini", "ровел_мини4.png", mini::kCanvasSize, mini::kCanvasGadget,
+           mini::kCanvasLeft, mini::kCanvasTop},
+          false, folder, seconds);
   StopGdiplus(token);
   releaseToolkit();
   return 0;

@@ -61,8 +61,8 @@ Run StartOnce(const std::string& program, const char* windowClass) {
          WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT)
     EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
   DWORD_PTR answer = 0;
-  if (search.found && SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, kPatience,
-                                          &answer)) {
+  if (search.found &&
+      SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, &answer)) {
     run.milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;

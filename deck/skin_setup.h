@@ -52,7 +52,7 @@ constexpr GadgetSpec PictureGadget(int number, const Box& box, int image = -1) {
 
 void CreateGadgets(std::span<const GadgetSpec> table);
 
-// The gadgets of the panel below row 360 and the two hidden holders, which
+// The gadgets of the panel below the closed window and the two hidden holders, which
 // both programs lay out alike under their own numbers.
 constexpr std::array<GadgetSpec, 10> PanelGadgets(const DeckProfile& n) {
   return {{

@@ -56,7 +56,6 @@ inline constexpr GdiplusFunction<GpStatus(GpGraphics*, GpImage*, int, int, int, 
     GdipDrawImageRectI{"GdipDrawImageRectI"};
 inline constexpr GdiplusFunction<GpStatus(GpGraphics*)> GdipResetWorldTransform{
     "GdipResetWorldTransform"};
-inline constexpr GdiplusFunction<GpStatus(GpGraphics*)> GdipDeleteGraphics{
-    "GdipDeleteGraphics"};
+inline constexpr GdiplusFunction<GpStatus(GpGraphics*)> GdipDeleteGraphics{"GdipDeleteGraphics"};
 
 }  // namespace gdiplus

@@ -25,8 +25,15 @@ struct HeadshellRun {
 template <class... Heights>
 constexpr HeadshellRun MakeRun(int red, int green, int blue, int boxes, int firstX, int lastX,
                                int firstTop, int lastTop, int width, Heights... heights) {
-  return HeadshellRun{Rgb(red, green, blue), boxes, firstX, lastX, firstTop, lastTop,
-                      width, {heights...}, static_cast<int>(sizeof...(Heights))};
+  return HeadshellRun{Rgb(red, green, blue),
+                      boxes,
+                      firstX,
+                      lastX,
+                      firstTop,
+                      lastTop,
+                      width,
+                      {heights...},
+                      static_cast<int>(sizeof...(Heights))};
 }
 
 #define HEADSHELL_RUN(...) MakeRun(__VA_ARGS__),

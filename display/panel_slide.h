@@ -1,7 +1,7 @@
 #pragma once
-// The track-list panel slides out by growing window 0's client area from 360
-// to 550 rows (kClosedHeight, kOpenHeight of the deck's layout), and back in
-// by shrinking it; panelOpen says which way.
+// The track-list panel slides out by growing window 0's client area from
+// kClosedHeight to kOpenHeight rows (the deck's layout), and back in by
+// shrinking it; panelOpen says which way.
 #include "profile/deck_state.h"
 
 // Always 0.

@@ -17,8 +17,7 @@ void DrawLayers(std::span<const CanvasLayer> layers) {
 // and negative extents, so before the transform it is centred on the origin
 // and mirrored in both axes: at angle 0 the picture shows turned by half a
 // turn. With GDI+'s downward y axis a growing angle turns it clockwise.
-void DrawTurnedPicture(GpGraphics* graphics, void* bitmap, int width, int height,
-                       float angle) {
+void DrawTurnedPicture(GpGraphics* graphics, void* bitmap, int width, int height, float angle) {
   float centreX = width / 2.0f;
   float centreY = height / 2.0f;
   gdiplus::GdipRotateWorldTransform(graphics, angle, kMatrixOrderAppend);

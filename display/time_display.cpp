@@ -13,9 +13,10 @@
 namespace {
 
 constexpr int kSeekWidth = kDeck.seekBar.width, kSeekHeight = kDeck.seekBar.height;
-constexpr int kMarkerX = 2, kMarkerWidth = 22, kMarkerHeight = 17;
+constexpr int kMarkerX = 2, kMarkerWidth = kDeck.faderCap.width,
+              kMarkerHeight = kDeck.faderCap.height;
 constexpr int kVolumeWidth = kDeck.volumeSlot.width, kVolumeHeight = kDeck.volumeSlot.height;
-constexpr int kKnobWidth = 13, kKnobHeight = 10;
+constexpr int kKnobWidth = kDeck.volumeKnob.width, kKnobHeight = kDeck.volumeKnob.height;
 
 // The library's 64-bit length is kept whole, so seeking stays right in a
 // track of more than 2 GiB of PCM. An invalid handle gives -1 bytes and

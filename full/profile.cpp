@@ -27,7 +27,8 @@ constexpr CanvasLayer kBeneath[] = {
 constexpr CanvasLayer kAbove[] = {
     {kPowerSwitchOff, &state.powerSwitchX, kDeck.powerSwitch.y - kCanvasTop,
      kDeck.powerSwitch.width, kDeck.powerSwitch.height},
-    {kPowerLampLit, &state.powerLampX, 7, 16, 16},
+    {kPowerLampLit, &state.powerLampX, kPowerLamp.y - kCanvasTop, kPowerLamp.width,
+     kPowerLamp.height},
     {kStartButtonLit, &state.glowCanvasX, kDeck.startButton.y - kCanvasTop, kDeck.startButton.width,
      kDeck.startButton.height},
 };

@@ -6,7 +6,7 @@
 namespace full {
 
 // Images.
-constexpr int kCanvas = kCanvasImage;  // 300 x 300, 32 bits: the turning record's frame
+constexpr int kCanvas = kCanvasImage;  // kCanvasSize square, 32 bits: the turning record's frame
 constexpr int kSkin = 3;               // the deck without the panel
 constexpr int kSkinWithPanel = 4;      // the window's backdrop
 constexpr int kPowerSwitchOff = 5;
@@ -42,8 +42,9 @@ constexpr int kNextTarget = 25;
 constexpr int kCanvasLeft = 30;
 constexpr int kCanvasTop = 17;
 constexpr int kCanvasSize = 300;
-constexpr int kPowerLampOn = 272;  // powerLampX while the power is on
-constexpr int kHidden = -100;      // an x outside the canvas and the window
+constexpr Box kPowerLamp = {302, 24, 16, 16};             // the lit lamp where it shows
+constexpr int kPowerLampOn = kPowerLamp.x - kCanvasLeft;  // powerLampX while the power is on
+constexpr int kHidden = -100;                             // an x outside the canvas and the window
 constexpr int kPowerSwitchOffX = kDeck.powerSwitch.x - kCanvasLeft;
 constexpr int kGlowCanvasX = kDeck.startButton.x - kCanvasLeft;
 constexpr int kGlowGadgetX = kDeck.startButton.x;

@@ -6,10 +6,10 @@
 namespace full {
 
 struct PlayerState : DeckState {
-  int powerSwitchX;  // canvas x of the switch's off picture: -6 off, -100 on
-  int powerLampX;    // canvas x of the lit lamp: 272 on (the sign that the power is on), -100 off
-  int glowCanvasX;   // canvas x of the lit start/stop button: -20 hovered, -100 not
-  int glowGadgetX;   // x of the lit button's gadget: 10 hovered, -100 not
+  int powerSwitchX;  // canvas x of the switch's off picture: kPowerSwitchOffX off, kHidden on
+  int powerLampX;    // canvas x of the lit lamp: kPowerLampOn on (the sign of power), kHidden off
+  int glowCanvasX;   // canvas x of the lit start/stop button: kGlowCanvasX hovered, kHidden not
+  int glowGadgetX;   // x of the lit button's gadget: kGlowGadgetX hovered, kHidden not
 };
 
 extern PlayerState state;

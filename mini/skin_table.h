@@ -6,7 +6,7 @@
 namespace mini {
 
 // Images.
-constexpr int kCanvas = kCanvasImage;  // 137 x 137, 32 bits: the turning label's frame
+constexpr int kCanvas = kCanvasImage;  // kCanvasSize square, 32 bits: the turning label's frame
 constexpr int kPlayingSkin = 2;
 constexpr int kPowerSwitchOff = 3;
 constexpr int kPowerLampLit = 4;

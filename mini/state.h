@@ -8,10 +8,10 @@
 namespace mini {
 
 struct PlayerState : DeckState {
-  int motorState;            // 272 while the power is on (the sign that the motor runs), -100 off
+  int motorState;  // kMotorOn while the power is on (the sign that the motor runs), kMotorOff off
   std::string positionText;  // the remembered "Позиция" as read
-  int pausedSkinX;           // canvas x of the paused skin: -114 while paused, -1000 otherwise
-  int playingSkinX;          // canvas x of the playing skin: -1000 while paused, -114 otherwise
+  int pausedSkinX;           // canvas x of the paused skin: kSkinShown while paused, else kSkinAway
+  int playingSkinX;  // canvas x of the playing skin: kSkinAway while paused, else kSkinShown
 };
 
 extern PlayerState state;

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 // The slot's column 7 is silence and its third column from the right full
-// volume (x 330 and 380 of the deck's slot). Nothing is clamped: the slot's
-// edges give -0.12 and 1.04, and the audio library clamps.
+// volume. Nothing is clamped: the slot's edges give -0.12 and 1.04, and the
+// audio library clamps.
 constexpr int kSilentColumn = 7;
 constexpr int kFullColumnFromRight = 3;
 inline float VolumeAt(int cursorX, int slotLeft, int slotWidth) {

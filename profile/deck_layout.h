@@ -14,8 +14,13 @@ struct Box {
   constexpr HitRect HitArea() const { return {x + 1, y + 1, x + width - 1, y + height - 1}; }
 };
 
+// The size of a picture whose place follows the state.
+struct Size {
+  int width, height;
+};
+
 struct DeckGeometry {
-  // The window: 435 x 360 client pixels, 550 rows with the panel out.
+  // The window's client area: its width, its height closed and with the panel out.
   int clientWidth, closedHeight, openHeight;
   Box seekBar;         // the fader's gadget and its canvas
   Box volumeSlot;      // the volume gadget and its canvas
@@ -25,6 +30,8 @@ struct DeckGeometry {
   Box previous, next;  // the two speed buttons' targets
   HitRect powerSwitchHit;
   HitRect tonearmLiftHit;
+  Size faderCap;    // the fader's cap, drawn over its scale
+  Size volumeKnob;  // the knob, drawn over the slot
 };
 
 constexpr DeckGeometry kDeck{
@@ -40,6 +47,8 @@ constexpr DeckGeometry kDeck{
     .next = {79, 320, 13, 13},
     .powerSwitchHit = {26, 26, 44, 44},
     .tonearmLiftHit = {401, 131, 409, 159},
+    .faderCap = {22, 17},
+    .volumeKnob = {13, 10},
 };
 
 // The controls' hit rectangles; bounds are inclusive.

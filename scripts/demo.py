@@ -34,7 +34,7 @@ class Demo:
         self.step("power on", lambda: app.click(*deck.POWER_SWITCH), 1.0)
         self.shot("power-on")
         self.step("open the panel", lambda: app.click(*deck.START_STOP))
-        harness.wait_until(lambda: app.client_size() == (435, 550), 15, 0.2, "the panel")
+        harness.wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 15, 0.2, "the panel")
         self.shot("panel-open")
         self.step(f"open {track.name}", lambda: app.click(*deck.OPEN_LINK))
         app.answer_open_dialog(harness.windows_path(track))

@@ -2,20 +2,19 @@
 // Start and release of each toolkit facility, called by startToolkit and
 // releaseToolkit in their fixed order. Not for the player logic.
 
-void startDrawing();       // black pen and brush defaults
-void startWindows();       // window class: program icon, arrow cursor
-void startGadgets();       // common controls, default GUI font
-void startRequester();     // common controls and COM for the open-file dialog
+void startDrawing();    // black pen and brush defaults
+void startWindows();    // window class: program icon, arrow cursor
+void startGadgets();    // common controls, default GUI font
+void startRequester();  // common controls and COM for the open-file dialog
 void startPrefFile();
 
-void releaseGadgetColours();
-void releaseGdiTable();
 void releaseBackdrops();
-void releasePrefFile();    // an open file is written first
+void releasePrefFile();  // an open file is written first
 void releaseLibraries();
 void releaseListings();
 void releaseDrawing();
 void releaseImages();
 void releaseGadgets();
 void releaseWindows();
+void releaseGdiTable();
 void releaseRequester();

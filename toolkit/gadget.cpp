@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "toolkit/facilities.h"
-#include "toolkit/gadget_colours.h"
 #include "toolkit/gadget_kind.h"
 #include "toolkit/gadgets.h"
 #include "toolkit/gdi_table.h"
@@ -35,7 +34,6 @@ LRESULT CALLBACK gadgetSubclass(HWND control, UINT message, WPARAM wParam, LPARA
   auto* gadget = reinterpret_cast<Gadget*>(data);
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(control, gadgetSubclass, kSubclassId);
-    forgetGadgetColours(control);
     gadget->forgetControl();
     return DefSubclassProc(control, message, wParam, lParam);
   }
@@ -52,7 +50,6 @@ Gadget::Gadget(int number, HWND control) : number_(number), control_(control) {}
 Gadget::~Gadget() {
   if (!control_) return;
   RemoveWindowSubclass(control_.get(), gadgetSubclass, kSubclassId);
-  forgetGadgetColours(control_.get());
 }
 
 bool Gadget::handleMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
@@ -84,8 +81,7 @@ HWND createGadgetControl(int gadget, const char* className, DWORD style, DWORD e
   HWND control = CreateWindowExA(
       exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)), GetModuleHandleA(nullptr), nullptr);
-  if (control)
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(gadgetFont()), FALSE);
+  if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(gadgetFont()), FALSE);
   return control;
 }
 
@@ -163,6 +159,29 @@ void setGadgetCaption(int gadget, const std::string& text) {
 std::string gadgetCaption(int gadget) {
   Gadget* found = findGadget(gadget);
   return found ? found->caption() : std::string();
+}
+
+// Transparency is only a background of the colouring routine: given here it
+// would make a label's box vanish without anything repainting under it.
+void setGadgetColour(int gadget, int which, int colour) {
+  Gadget* found = findGadget(gadget);
+  if (!found || (which != kTextColour && which != kBackColour)) return;
+  if (colour == kTransparentColour) colour = kDefaultColour;
+  GadgetColours& colours = found->colours();
+  (which == kTextColour ? colours.own.text : colours.own.back) = colour;
+  colours.isGiven = true;
+  found->redraw();
+}
+
+void applyGadgetColours(int gadget, int textColour, int backColour) {
+  Gadget* found = findGadget(gadget);
+  if (!found) return;
+  GadgetColours& colours = found->colours();
+  colours.applied.text = textColour == kTransparentColour ? kDefaultColour : textColour;
+  colours.applied.back = backColour;
+  colours.isApplied = true;
+  colours.isGiven = true;
+  found->redraw();
 }
 
 // SWP_NOCOPYBITS: an image gadget without an image has nothing of its own to

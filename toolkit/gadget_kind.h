@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/gadget_colours.h"
 #include "toolkit/unique_handle.h"
 
 class Gadget {
@@ -19,6 +20,8 @@ class Gadget {
   HWND control() const { return control_.get(); }
   // The control was destroyed by the system (with its parent): forget it.
   void forgetControl() { control_.release(); }
+  GadgetColours& colours() { return colours_; }
+  const GadgetColours& colours() const { return colours_; }
 
   // A message to the control, seen before the control's own procedure.
   virtual bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -34,6 +37,7 @@ class Gadget {
  private:
   int number_;
   UniqueHwnd control_;
+  GadgetColours colours_;
 };
 
 // The control's window, 0 on failure. Children get the default GUI font.

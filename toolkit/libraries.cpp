@@ -1,7 +1,8 @@
+#include "toolkit/libraries.h"
+
 #include <memory>
 
 #include "toolkit/facilities.h"
-#include "toolkit/libraries.h"
 #include "toolkit/registry.h"
 #include "toolkit/unique_handle.h"
 

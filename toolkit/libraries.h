@@ -18,9 +18,9 @@ FARPROC libraryFunction(int library, const char* name);
 template <class... Args>
 int callByName(int library, const char* name, Args... args) {
   static_assert(sizeof...(Args) <= 6, "at most six arguments");
-  static_assert(((std::is_integral_v<Args> || std::is_pointer_v<Args> ||
-                  std::is_same_v<Args, float>) && ...),
-                "arguments are integers, pointers or floats");
+  static_assert(
+      ((std::is_integral_v<Args> || std::is_pointer_v<Args> || std::is_same_v<Args, float>)&&...),
+      "arguments are integers, pointers or floats");
   FARPROC function = libraryFunction(library, name);
   if (!function) return 0;
   using Signature = int(WINAPI*)(Args...);

@@ -6,7 +6,6 @@
 
 #include "toolkit/event_queue.h"
 #include "toolkit/events.h"
-#include "toolkit/gadget_colours.h"
 #include "toolkit/gadget_kind.h"
 #include "toolkit/gadgets.h"
 #include "toolkit/gdi_table.h"
@@ -27,7 +26,7 @@ class LinkGadget : public Gadget {
 
   // With a transparent background the parent's picture must be put back under the text.
   void redraw() override {
-    if (hasTransparentBack(control()))
+    if (colours().hasTransparentBack())
       repaintParentUnder(control(), false);
     else
       InvalidateRect(control(), nullptr, FALSE);
@@ -46,7 +45,7 @@ class LinkGadget : public Gadget {
 
 COLORREF LinkGadget::textColour() const {
   if (!IsWindowEnabled(control())) return GetSysColor(COLOR_GRAYTEXT);
-  return colourOrBlack(hovered() ? hoverColour_ : gadgetColourOf(control(), kTextColour));
+  return colourOrBlack(hovered() ? hoverColour_ : colours().own.text);
 }
 
 // The parent's brush first (none when it answers a null brush), then the
@@ -101,25 +100,15 @@ bool LinkGadget::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
       SetCursor(LoadCursorA(nullptr, IDC_HAND));
       result = TRUE;
       return true;
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT:
-      paint();
-      return true;
-    case WM_PRINTCLIENT:
-      paintInto(reinterpret_cast<HDC>(wParam));
-      return true;
+    case WM_ERASEBKGND: result = 1; return true;
+    case WM_PAINT: paint(); return true;
+    case WM_PRINTCLIENT: paintInto(reinterpret_cast<HDC>(wParam)); return true;
     case WM_SETTEXT:  // stored without the static painting its own text at once
       result = DefWindowProcA(control(), message, wParam, lParam);
       redraw();
       return true;
-    case WM_MOUSEMOVE:
-      followCursor(lParam);
-      return true;
-    case WM_CAPTURECHANGED:
-      redraw();
-      return true;
+    case WM_MOUSEMOVE: followCursor(lParam); return true;
+    case WM_CAPTURECHANGED: redraw(); return true;
     case WM_LBUTTONUP:
       if (isInside(lParam)) postGadgetEvent(control(), number(), kLeftClick);
       return true;

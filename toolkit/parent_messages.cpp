@@ -4,7 +4,6 @@
 #include "toolkit/parent_messages.h"
 
 #include "toolkit/event_queue.h"
-#include "toolkit/gadget_colours.h"
 #include "toolkit/gadget_kind.h"
 #include "toolkit/window_internal.h"
 
@@ -24,13 +23,19 @@ bool handleNotification(HWND window, WPARAM wParam, LPARAM lParam) {
   return true;
 }
 
+// A colour question is answered from the colours of the asking control's gadget.
+bool answerColourQuestion(UINT message, HDC dc, HWND control, LRESULT& result) {
+  if (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC) return false;
+  const Gadget* gadget = gadgetOfControl(control);
+  return gadget && gadget->colours().answer(dc, control, result);
+}
+
 }  // namespace
 
 bool handleParentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   result = 0;
   switch (message) {
-    case WM_COMMAND:
-      return handleNotification(window, wParam, lParam);
+    case WM_COMMAND: return handleNotification(window, wParam, lParam);
     case kGadgetEventMessage:
       setGadgetEvent(windowNumberOfControl(window), static_cast<int>(wParam),
                      static_cast<int>(lParam));

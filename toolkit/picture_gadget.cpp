@@ -119,33 +119,21 @@ void PictureGadget::endRightClick() {
 
 bool PictureGadget::handleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT:
-      paint();
-      return true;
-    case WM_PRINTCLIENT:
-      paintInto(reinterpret_cast<HDC>(wParam));
-      return true;
+    case WM_ERASEBKGND: result = 1; return true;
+    case WM_PAINT: paint(); return true;
+    case WM_PRINTCLIENT: paintInto(reinterpret_cast<HDC>(wParam)); return true;
     case WM_ENABLE:  // the static would paint itself at once, over the image
       redraw();
       return true;
     case WM_LBUTTONDOWN:
       startPress(lParam);
       return false;  // the control's own handling sends STN_CLICKED
-    case WM_MOUSEMOVE:
-      followPress(wParam, lParam);
-      return false;
+    case WM_MOUSEMOVE: followPress(wParam, lParam); return false;
     case WM_LBUTTONUP:
       if (GetCapture() == control()) ReleaseCapture();
       return false;
-    case WM_LBUTTONDBLCLK:
-      postGadgetEvent(control(), number(), kLeftDoubleClick);
-      return false;
-    case WM_RBUTTONUP:
-      endRightClick();
-      return false;
+    case WM_LBUTTONDBLCLK: postGadgetEvent(control(), number(), kLeftDoubleClick); return false;
+    case WM_RBUTTONUP: endRightClick(); return false;
     case WM_RBUTTONDBLCLK:
       afterRightDoubleClick_ = true;
       postGadgetEvent(control(), number(), kRightDoubleClick);

@@ -107,9 +107,9 @@ void replaceFile(const std::string& path, const std::string& bytes) {
   const std::string name = path.substr(nameStart(path));
   removeLeftovers(folder, name);
   const std::string temporary = folder + prefTemporaryName(name, GetCurrentProcessId());
-  bool replaced =
-      writeTemporary(temporary, bytes) && !isReadOnly(path) &&
-      MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  bool replaced = writeTemporary(temporary, bytes) && !isReadOnly(path) &&
+                  MoveFileExA(temporary.c_str(), path.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!replaced) DeleteFileA(temporary.c_str());
 }
 

@@ -83,22 +83,16 @@ bool readLine(Scanner& scan, PrefEntry& entry) {
 std::size_t renderedLength(const PrefEntry& entry) {
   switch (entry.kind) {
     case PrefEntryKind::kGroup:
-    case PrefEntryKind::kComment:
-      return entry.name.size() + 2;  // "[" "]" or "; "
-    case PrefEntryKind::kKey:
-      return entry.name.size() + kKeySeparator.size() + entry.value.size();
+    case PrefEntryKind::kComment: return entry.name.size() + 2;  // "[" "]" or "; "
+    case PrefEntryKind::kKey: return entry.name.size() + kKeySeparator.size() + entry.value.size();
   }
   return 0;
 }
 
 void renderEntry(const PrefEntry& entry, std::string& out) {
   switch (entry.kind) {
-    case PrefEntryKind::kGroup:
-      out.append("[").append(entry.name).append("]");
-      break;
-    case PrefEntryKind::kComment:
-      out.append("; ").append(entry.name);
-      break;
+    case PrefEntryKind::kGroup: out.append("[").append(entry.name).append("]"); break;
+    case PrefEntryKind::kComment: out.append("; ").append(entry.name); break;
     case PrefEntryKind::kKey:
       out.append(entry.name).append(kKeySeparator).append(entry.value);
       break;

@@ -7,9 +7,7 @@ namespace {
 constexpr std::string_view kSuffix = ".tmp";
 constexpr std::size_t kMostIdDigits = 8;
 
-bool isHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-}
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
 
 }  // namespace
 
@@ -31,8 +29,8 @@ bool isPrefTemporaryName(std::string_view fileName, std::string_view candidate) 
   // file system does, and byte for byte otherwise, as settings keys do.
   if (!prefKeysEqual(candidate.substr(0, fileName.size()), fileName)) return false;
   if (candidate[fileName.size()] != '.' || !candidate.ends_with(kSuffix)) return false;
-  const std::string_view id =
-      candidate.substr(fileName.size() + 1, candidate.size() - fileName.size() - 1 - kSuffix.size());
+  const std::string_view id = candidate.substr(
+      fileName.size() + 1, candidate.size() - fileName.size() - 1 - kSuffix.size());
   if (id.empty() || id.size() > kMostIdDigits) return false;
   for (char c : id)
     if (!isHexDigit(c)) return false;

@@ -10,9 +10,12 @@ bool isSeparator(char c) { return c == '\\' || c == '/'; }
 // The value of one digit in the base, or -1 when it is not one.
 int digitValue(char c, int base) {
   int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
   return value < base ? value : -1;
 }
 
@@ -35,7 +38,8 @@ std::uint64_t readDigits(const std::string& text, std::size_t at, int base) {
 // negative side.
 std::int64_t signedValue(std::uint64_t magnitude, bool negative) {
   constexpr auto kMostPositive = static_cast<std::uint64_t>(INT64_MAX);
-  if (!negative) return magnitude > kMostPositive ? INT64_MAX : static_cast<std::int64_t>(magnitude);
+  if (!negative)
+    return magnitude > kMostPositive ? INT64_MAX : static_cast<std::int64_t>(magnitude);
   if (magnitude > kMostPositive) return INT64_MIN;
   return -static_cast<std::int64_t>(magnitude);
 }

@@ -5,8 +5,7 @@
 #include "toolkit/facilities.h"
 
 // Text and memory storage need no preparation of their own (std::string);
-// images, libraries, window backgrounds, the GDI table and the gadget
-// colours start empty.
+// images, libraries, window backgrounds and the GDI table start empty.
 void startToolkit() {
   startDrawing();
   startWindows();
@@ -15,12 +14,10 @@ void startToolkit() {
   startPrefFile();
 }
 
-// Colours and brushes go before the controls that ask for them, backdrops
-// before their images, the drawing before the image it may hold selected,
-// gadgets before the windows they live in.
+// Backdrops go before their images, the drawing before the image it may
+// hold selected, gadgets (with their colours) before the windows they live
+// in, and the brushes and font last, when no control is left to ask for one.
 void releaseToolkit() {
-  releaseGadgetColours();
-  releaseGdiTable();
   releaseBackdrops();
   releasePrefFile();
   releaseLibraries();
@@ -29,6 +26,7 @@ void releaseToolkit() {
   releaseImages();
   releaseGadgets();
   releaseWindows();
+  releaseGdiTable();
   releaseRequester();
   releaseEvents();
 }

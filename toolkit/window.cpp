@@ -45,9 +45,7 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   LRESULT result = 0;
   if (handleParentMessage(window, message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_CLOSE:
-      queueWindowEvent(windowNumberOf(window), kCloseEvent);
-      return 0;
+    case WM_CLOSE: queueWindowEvent(windowNumberOf(window), kCloseEvent); return 0;
     case WM_ERASEBKGND:
       if (paintBackdrop(window, reinterpret_cast<HDC>(wParam))) return 1;
       break;

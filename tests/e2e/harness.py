@@ -40,6 +40,15 @@ def wait_until(predicate, timeout, interval=0.05, what="condition"):
         time.sleep(interval)
 
 
+def screenshot_until(app, name, shows, timeout=10):
+    """Takes screenshots of the client area until shows(picture) holds for
+    one; returns that picture (RGB) or raises."""
+    def shown():
+        picture = image_rgb(app.screenshot(name))
+        return [picture] if shows(picture) else None
+    return wait_until(shown, timeout, 0.1, f"the screenshot {name!r} to show it")[0]
+
+
 def stop_process(process, timeout=5.0, first_signal=signal.SIGTERM):
     """Stops one process we started, by its PID."""
     if process.poll() is not None:

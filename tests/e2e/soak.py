@@ -35,8 +35,8 @@ from harness import wait_until  # noqa: E402
 PROCSTAT = harness.X64 / "tests" / "e2e" / "programs" / "procstat.exe"
 IDLE_TITLE = "Ровел mp3"
 LIST = 11
-OPEN_SIZE = (435, 550)
-CLOSED_SIZE = (435, 360)
+OPEN_SIZE = deck.OPEN_SIZE
+CLOSED_SIZE = deck.CLOSED_SIZE
 TRACK_SECONDS = 1.5
 # What counts as a clear leak: this much growth per 100 tracks.
 LEAK_PERCENT_PER_100_TRACKS = 1.0

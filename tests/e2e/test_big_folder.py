@@ -36,7 +36,7 @@ def test_opening_a_file_near_the_end_lists_everything_and_plays_it(
     app = launch(program, workdir)
     app.click(*deck.POWER_SWITCH)
     app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == (435, 550), 10, 0.2, "the panel to open")
+    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 10, 0.2, "the panel to open")
     app.click(*deck.OPEN_LINK)
     app.answer_open_dialog(harness.windows_path(folder / chosen))
 

@@ -37,7 +37,7 @@ def player(launch, workdir):
 def power_on_and_open_panel(app):
     app.click(*deck.POWER_SWITCH)
     app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == (435, 550), 10, 0.2, "the panel to open")
+    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 10, 0.2, "the panel to open")
 
 
 def open_file(app, path):
@@ -60,17 +60,17 @@ def tone_of(sound):
 
 def test_starts_with_the_deck_and_the_panel_closed(player, artifacts):
     assert player.title() == "Ровел mp3"
-    assert player.client_size() == (435, 360)
+    assert player.client_size() == deck.CLOSED_SIZE
     window = player.refresh()
     assert window.control(22).text == " минут"
-    for number in (8, 9, 10, 20, 21, 22):  # below row 360: out of sight
-        assert window.control(number).rect[1] >= 360
+    for number in (8, 9, 10, 20, 21, 22):  # below the closed window's last row: out of sight
+        assert window.control(number).rect[1] >= deck.CLOSED_SIZE[1]
 
     shot = harness.image_rgb(player.screenshot("started"))
     skin = harness.image_rgb(harness.TOP / "skin" / "full" / "turntable.png")
-    outside = numpy_mask_outside(shot.shape, [(30, 17, 300, 300),      # the turning canvas
-                                             (323, 288, 60, 11),      # the volume strip
-                                             (394, 212, 24, 120)])    # the fader and its cap
+    outside = numpy_mask_outside(shot.shape, [deck.canvas_box(deck.FULL),  # the turning canvas
+                                             deck.VOLUME_SLOT,            # the volume strip
+                                             deck.SEEK_BAR])              # the fader and its cap
     assert (shot[outside] == skin[outside]).all()
 
 
@@ -86,9 +86,9 @@ def test_power_lights_the_lamp_and_switching_off_stops_and_closes(player, tracks
     x, y, w, h = deck.LAMP_BOX
     lamp = harness.image_rgb(harness.TOP / "skin" / "full" / "power_lamp_on.png")
     harness.write_tone_wav(tracks / "long.wav", 550.0, 15)
+    lit = lambda shot: (shot[y:y + h, x:x + w] == lamp).all()
     power_on_and_open_panel(player)
-    shot = harness.image_rgb(player.screenshot("power-on"))
-    assert (shot[y:y + h, x:x + w] == lamp).all()
+    harness.screenshot_until(player, "power-on", lit)
     open_file(player, tracks / "long.wav")
     playing_title(player, ["long.wav"])
 
@@ -96,11 +96,10 @@ def test_power_lights_the_lamp_and_switching_off_stops_and_closes(player, tracks
     time.sleep(0.8)
     player.click(*deck.POWER_SWITCH)
     off_at = time.monotonic() - recording.started
-    wait_until(lambda: player.client_size() == (435, 360), 10, 0.2, "the panel to close")
-    time.sleep(1.0)
+    wait_until(lambda: player.client_size() == deck.CLOSED_SIZE, 10, 0.2, "the panel to close")
+    harness.screenshot_until(player, "power-off", lambda shot: not lit(shot))
+    time.sleep(1.0)  # a second of the capture after the power went off
     sound = recording.stop()
-    shot = harness.image_rgb(player.screenshot("power-off"))
-    assert not (shot[y:y + h, x:x + w] == lamp).all()
     assert sound.window(0.2, off_at - 0.1).level_db() > -30
     assert sound.window(off_at + 0.4, sound.seconds()).level_db() < -50
     assert player.title() == "Ровел mp3"

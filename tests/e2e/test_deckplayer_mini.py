@@ -38,7 +38,7 @@ def close(app):
 def power_on_and_open_panel(app):
     app.click(*deck.POWER_SWITCH)
     app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == (435, 550), 10, 0.2, "the panel to open")
+    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 10, 0.2, "the panel to open")
 
 
 def test_without_a_playlist_it_lists_its_folder_and_remembers_it(launch, workdir):
@@ -99,22 +99,20 @@ def test_pause_swings_the_tonearm_and_power_off_keeps_the_last_frame(launch, wor
     wait_until(lambda: app.title().startswith("one.wav   "), 10, 0.2, "one.wav to play")
 
     playing = harness.image_rgb(app.screenshot("playing"))
+    arm = numpy.s_[40:300, 250:deck.CLIENT_WIDTH]  # the tonearm's side of the deck, outside the label
     app.click(*deck.TONEARM_LIFT)
-    time.sleep(1.0)
-    paused = harness.image_rgb(app.screenshot("paused"))
-    arm = numpy.s_[40:300, 250:435]  # the tonearm's side of the deck, outside the label
-    assert (playing[arm] != paused[arm]).any()
+    harness.screenshot_until(app, "paused", lambda paused: (playing[arm] != paused[arm]).any())
     app.click(*deck.TONEARM_LIFT)
-    time.sleep(1.0)
-    resumed = harness.image_rgb(app.screenshot("resumed"))
-    assert (resumed[arm] == playing[arm]).all()
+    harness.screenshot_until(app, "resumed", lambda resumed: (resumed[arm] == playing[arm]).all())
 
     recording = pulse.record(artifacts / "power-off.wav")
     time.sleep(0.5)
     app.click(*deck.POWER_SWITCH)
     off_at = time.monotonic() - recording.started
-    wait_until(lambda: app.client_size() == (435, 360), 10, 0.2, "the panel to close")
-    frames = [harness.image_rgb(app.screenshot(f"off-{i}"))[100:237, 114:251] for i in range(2)]
+    wait_until(lambda: app.client_size() == deck.CLOSED_SIZE, 10, 0.2, "the panel to close")
+    left, top, side, _ = deck.canvas_box(deck.MINI)
+    label = numpy.s_[top:top + side, left:left + side]
+    frames = [harness.image_rgb(app.screenshot(f"off-{i}"))[label] for i in range(2)]
     time.sleep(1.2)
     sound = recording.stop()
     assert sound.window(0, off_at - 0.1).level_db() > -30

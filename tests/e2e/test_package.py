@@ -136,7 +136,7 @@ def test_unpacked_deckplayer_plays_a_file(start, unpacked, pulse, artifacts, tmp
     app = start("deckplayer.exe", unpacked)
     app.click(*deck.POWER_SWITCH)
     app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == (435, 550), 10, 0.2, "the panel to open")
+    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 10, 0.2, "the panel to open")
 
     recording = pulse.record(artifacts / "capture.wav")
     app.click(*deck.OPEN_LINK)

@@ -2,10 +2,10 @@
 // short pieces, so the paths for a source that delivers less than asked run too.
 #pragma once
 
-#include "audio/buffered_reader.h"
-
 #include <algorithm>
 #include <cstring>
+
+#include "audio/buffered_reader.h"
 
 class MemoryBlocks final : public BufferedReader {
  public:

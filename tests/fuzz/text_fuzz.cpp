@@ -14,9 +14,12 @@ namespace {
 
 bool isDigitOf(char c, int base) {
   int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
   return value >= 0 && value < base;
 }
 
@@ -33,7 +36,8 @@ std::int64_t expectedInteger(const std::string& text) {
   while (at < text.size() && isDigitOf(text[at], base)) digits += text[at++];
   if (digits.empty() || digits == "-") return 0;
   std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
   if (error == std::errc::result_out_of_range) return negative ? INT64_MIN : INT64_MAX;
   check(error == std::errc() && end == digits.data() + digits.size());
   return value;
@@ -53,7 +57,8 @@ void checkCuts(const std::string& text, int width, const std::string& pad) {
   check(text.ends_with(right));
   check(right.size() == std::min<std::size_t>(text.size(), width < 0 ? 0 : width));
   const std::string lowered = lowerCase(text);
-  check(lowered.size() == text.size() && lowered.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos);
+  check(lowered.size() == text.size() &&
+        lowered.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::string::npos);
   check(textEquals(text, lowered) == (text == lowered ? 1 : 0));
 }
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "audio/stream_feed.h"
 #include "audio/open_wav.h"
+#include "audio/stream_feed.h"
 #include "fuzz_check.h"
 #include "memory_blocks.h"
 

@@ -7,9 +7,10 @@ import pytest
 
 import headshell
 from conftest import REPO
+from layout import FULL
 from pictures import rgb
 
-CANVAS = (30, 17)
+CANVAS = (FULL.canvas.x, FULL.canvas.y)
 
 
 @pytest.fixture(scope="module")

@@ -10,7 +10,8 @@ import pytest
 import headshell
 import tonearm
 from conftest import REPO
-from layout import FULL, MINI
+from layout import (CAP_SIZE, CAP_START_Y, CAP_X, DECK_HEIGHT, FULL, KNOB_SIZE, KNOB_START_X, MINI,
+                    PANEL_HEIGHT, WIDTH)
 from pictures import alpha, chunks, header, rgb
 
 SKIN = os.path.join(REPO, "skin")
@@ -18,18 +19,22 @@ TOOL = os.path.join(REPO, "tools", "skin-art", "make_skins.py")
 
 RGB, RGBA = 2, 6
 COMMON = {
-    "power_switch_off.png": (21, 18), "power_lamp_on.png": (16, 16),
-    "start_button_lit.png": (35, 35), "volume_knob.png": (13, 10),
-    "volume_slot.png": (60, 11), "fader_scale.png": (24, 120),
-    "fader_cap.png": (22, 17), "tonearm_lifted.png": (40, 60),
+    "power_switch_off.png": (FULL.power_switch.w, FULL.power_switch.h),
+    "power_lamp_on.png": (FULL.lamp.w, FULL.lamp.h),
+    "start_button_lit.png": (FULL.start_button.w, FULL.start_button.h),
+    "volume_knob.png": KNOB_SIZE,
+    "volume_slot.png": (FULL.volume_slot.w, FULL.volume_slot.h),
+    "fader_scale.png": (FULL.fader.w, FULL.fader.h),
+    "fader_cap.png": CAP_SIZE,
+    "tonearm_lifted.png": (FULL.lift.w, FULL.lift.h),
 }
 EXPECTED = {
     **{f"full/{n}": (*s, RGB) for n, s in COMMON.items()},
     **{f"mini/{n}": (*s, RGB) for n, s in COMMON.items()},
-    "full/turntable.png": (435, 360, RGB),
-    "full/turntable_panel.png": (435, 550, RGB),
-    "mini/playing.png": (435, 550, RGB),
-    "mini/paused.png": (435, 550, RGB),
+    "full/turntable.png": (WIDTH, DECK_HEIGHT, RGB),
+    "full/turntable_panel.png": (WIDTH, PANEL_HEIGHT, RGB),
+    "mini/playing.png": (WIDTH, PANEL_HEIGHT, RGB),
+    "mini/paused.png": (WIDTH, PANEL_HEIGHT, RGB),
     "records/ровел2.png": (600, 600, RGBA),
     "records/ровел_мини4.png": (274, 274, RGBA),
 }
@@ -53,13 +58,13 @@ def test_size_and_format(name):
                                   "mini/playing.png", "mini/paused.png"])
 def test_panel_is_the_lists_grey_under_a_hairline(name):
     p = picture(name)
-    assert (p[361:] == 21).all()
-    assert (p[360] != 21).any()
-    assert (p[359] != 21).any()
+    assert (p[DECK_HEIGHT + 1:] == 21).all()
+    assert (p[DECK_HEIGHT] != 21).any()
+    assert (p[DECK_HEIGHT - 1] != 21).any()
 
 
 def test_panel_skin_starts_with_the_plain_skin():
-    assert (picture("full/turntable_panel.png")[:360]
+    assert (picture("full/turntable_panel.png")[:DECK_HEIGHT]
             == picture("full/turntable.png")).all()
 
 
@@ -85,14 +90,15 @@ def _under(skin, name, x, y):
     return small, skin[y:y + h, x:x + w]
 
 
-@pytest.mark.parametrize("build, skin_name, lamp_y", [
-    ("full", "full/turntable.png", 24), ("mini", "mini/playing.png", 25)])
-def test_state_pictures_meet_the_skin_at_their_edges(build, skin_name, lamp_y):
+@pytest.mark.parametrize("build, skin_name, layout", [
+    ("full", "full/turntable.png", FULL), ("mini", "mini/playing.png", MINI)])
+def test_state_pictures_meet_the_skin_at_their_edges(build, skin_name, layout):
     skin = picture(skin_name)
-    for name, x, y in (("power_switch_off.png", 24, 26),
-                       ("power_lamp_on.png", 302, lamp_y),
-                       ("start_button_lit.png", 10, 296),
-                       ("tonearm_lifted.png", 381, 108)):
+    for name, place in (("power_switch_off.png", layout.power_switch),
+                        ("power_lamp_on.png", layout.lamp),
+                        ("start_button_lit.png", layout.start_button),
+                        ("tonearm_lifted.png", layout.lift)):
+        x, y = place.x, place.y
         small, under = _under(skin, f"{build}/{name}", x, y)
         border = np.ones(small.shape[:2], bool)
         border[1:-1, 1:-1] = False
@@ -104,7 +110,7 @@ def test_switch_changes_only_right_of_the_full_canvas_edge():
     # The full build lays the off picture on its canvas from x -6, so its
     # six leftmost columns always show the skin's own (on) switch.
     small, under = _under(picture("full/turntable.png"),
-                          "full/power_switch_off.png", 24, 26)
+                          "full/power_switch_off.png", FULL.power_switch.x, FULL.power_switch.y)
     assert (small[:, :6] == under[:, :6]).all()
     assert (small[:, 6:] != under[:, 6:]).any()
 
@@ -113,9 +119,10 @@ def test_switch_changes_only_right_of_the_full_canvas_edge():
                                               ("mini", "mini/playing.png")])
 def test_slot_and_scale_are_the_skin_without_knob_and_cap(build, skin_name):
     skin = picture(skin_name)
-    for name, x, y, moving in (("volume_slot.png", 323, 288, (25, 0, 13, 10)),
-                               ("fader_scale.png", 394, 212, (2, 103, 22, 17))):
-        small, under = _under(skin, f"{build}/{name}", x, y)
+    for name, place, moving in (
+            ("volume_slot.png", FULL.volume_slot, (KNOB_START_X, 0, *KNOB_SIZE)),
+            ("fader_scale.png", FULL.fader, (CAP_X, CAP_START_Y, *CAP_SIZE))):
+        small, under = _under(skin, f"{build}/{name}", place.x, place.y)
         mx, my, mw, mh = moving
         changed = (small != under).any(axis=2)
         assert changed[my:my + mh, mx:mx + mw].any(), name

@@ -1,13 +1,19 @@
-"""Where everything sits on the deck, in client pixels of the 435-wide window.
+"""Where everything sits on the deck, in client pixels of the window.
 
-The hit rectangles of the programs are fixed, so each feature is placed from
-them; the two builds differ only in the turning square and the lamp's row.
+The places are the programs' own, read from their tables, so each feature is
+painted where the programs show and hit it; the two builds differ only in the
+turning square and the lamp's row.
 """
+import pathlib
+import sys
 from dataclasses import dataclass
 
-WIDTH = 435
-DECK_HEIGHT = 360
-PANEL_HEIGHT = 550
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1]))
+from skin_tables import DECK, FULL as FULL_TABLE, MINI as MINI_TABLE, TIME_DISPLAY  # noqa: E402
+
+WIDTH = DECK["clientWidth"]
+DECK_HEIGHT = DECK["closedHeight"]
+PANEL_HEIGHT = DECK["openHeight"]
 
 
 @dataclass(frozen=True)
@@ -30,12 +36,12 @@ class Layout:
     record_radius: float = 145.0   # the vinyl's edge, inside the platter rim
     label_radius: float = 64.0
     platter_radius: float = 164.0
-    power_switch: Rect = Rect(24, 26, 21, 18)
-    start_button: Rect = Rect(10, 296, 35, 35)
-    speed_buttons: tuple = (Rect(54, 320, 13, 13), Rect(79, 320, 13, 13))
-    volume_slot: Rect = Rect(323, 288, 60, 11)
-    fader: Rect = Rect(394, 212, 24, 120)
-    lift: Rect = Rect(381, 108, 40, 60)
+    power_switch: Rect = Rect(*DECK["powerSwitch"])
+    start_button: Rect = Rect(*DECK["startButton"])
+    speed_buttons: tuple = (Rect(*DECK["previous"]), Rect(*DECK["next"]))
+    volume_slot: Rect = Rect(*DECK["volumeSlot"])
+    fader: Rect = Rect(*DECK["seekBar"])
+    lift: Rect = Rect(*DECK["pauseIndicator"])
     pivot: tuple = (372.0, 64.0)
 
     @property
@@ -44,13 +50,18 @@ class Layout:
         return self.canvas.centre
 
 
-FULL = Layout("full", canvas=Rect(30, 17, 300, 300), lamp=Rect(302, 24, 16, 16))
-MINI = Layout("mini", canvas=Rect(114, 100, 137, 137), lamp=Rect(302, 25, 16, 16))
+def _canvas(table):
+    return Rect(table["kCanvasLeft"], table["kCanvasTop"], table["kCanvasSize"],
+                table["kCanvasSize"])
+
+
+FULL = Layout("full", canvas=_canvas(FULL_TABLE), lamp=Rect(*FULL_TABLE["kPowerLamp"]))
+MINI = Layout("mini", canvas=_canvas(MINI_TABLE), lamp=Rect(*MINI_TABLE["kPowerLamp"]))
 
 # The knob and the cap move inside their pictures; the skin shows them where
 # the programs start: knob at x 25, cap at the bottom (a track's start).
-KNOB_SIZE = (13, 10)
+KNOB_SIZE = DECK["volumeKnob"]
 KNOB_START_X = 25
-CAP_SIZE = (22, 17)
+CAP_SIZE = DECK["faderCap"]
 CAP_X = 2
-CAP_START_Y = 103
+CAP_START_Y = TIME_DISPLAY["kMarkerBottomRow"]

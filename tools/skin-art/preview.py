@@ -17,7 +17,7 @@ import cairo
 import headshell
 import pixels
 import png_out
-from layout import FULL, MINI
+from layout import DECK_HEIGHT, FULL, MINI
 
 
 def _load(path):
@@ -49,7 +49,7 @@ def frame(root, layout, skin_name, record_name, angle, overlays=()):
     rgb = pixels.rgb(out)
     if layout is FULL:
         headshell.paint(rgb, (c.x, c.y))
-    return rgb[:360]
+    return rgb[:DECK_HEIGHT]
 
 
 def main(root, folder, angles):

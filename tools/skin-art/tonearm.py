@@ -15,7 +15,7 @@ import numpy as np
 import headshell
 import pixels
 import shapes
-from layout import WIDTH, DECK_HEIGHT
+from layout import DECK_HEIGHT, FULL, WIDTH
 
 # The tube's centre where it leaves the head: the head's boxes step along
 # y = 543 - x in client pixels, 9 rows tall (one edge row, eight white).
@@ -178,7 +178,7 @@ def arm_layer(layout):
     out = pixels.rgba(surface).astype(np.float64)
     out[:, :, 3] /= 255
     _step_pattern(out)
-    _head(out, (30, 17))
+    _head(out, (FULL.canvas.x, FULL.canvas.y))
     return out
 
 

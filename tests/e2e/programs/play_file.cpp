@@ -1,13 +1,13 @@
 // Plays one file through the audio library's real output for the e2e test:
 //   play_file PATH VOLUME SECONDS
 // prints which output played ("device" or "silent") and the position reached.
-#include "audio/audio.h"
-#include "audio/test_hooks.h"
-
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+
+#include "audio/audio.h"
+#include "audio/test_hooks.h"
 
 int main(int argc, char** argv) {
   if (argc != 4) {
@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
   BASS_ChannelPlay(stream, false);
   BASS_ChannelSetAttribute(stream, kVolumeAttribute, static_cast<float>(std::atof(argv[2])));
   Sleep(static_cast<DWORD>(std::atof(argv[3]) * 1000));
-  const double position = BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, kPositionBytes));
+  const double position =
+      BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, kPositionBytes));
   std::printf("%s %.3f\n", AudioTestUsesSilentOutput() ? "silent" : "device", position);
   BASS_StreamFree(stream);
   return 0;

@@ -3,7 +3,7 @@
 // window's under Wine's unmanaged mode), the gadgets' texts and the track
 // list, instead of guessing from pixels. Texts are printed as hex bytes.
 //   window <TAB> class <TAB> outer l t r b <TAB> client l t w h <TAB> title
-//   child  <TAB> class <TAB> id <TAB> visible <TAB> x y w h (in the window's client area) <TAB> text
+//   child  <TAB> class <TAB> id <TAB> visible <TAB> x y w h (window's client area) <TAB> text
 //          [<TAB> selected item-height top-index <TAB> item...]   (list boxes)
 #include <windows.h>
 
@@ -72,8 +72,8 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   std::printf("window\t%s\t%ld %ld %ld %ld\t%ld %ld %ld %ld\t%s\n", className, outer.left,
-              outer.top, outer.right, outer.bottom, origin.x, origin.y, client.right,
-              client.bottom, Hex(TextOf(window)).c_str());
+              outer.top, outer.right, outer.bottom, origin.x, origin.y, client.right, client.bottom,
+              Hex(TextOf(window)).c_str());
   EnumChildWindows(window, PrintChild, reinterpret_cast<LPARAM>(window));
   return TRUE;
 }

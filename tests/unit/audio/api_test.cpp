@@ -1,13 +1,6 @@
 // The audio operations as the players call them, on the silent output: a
 // real-time clock stands in for the speakers, so positions and ends are real.
-#include "audio/audio.h"
-#include "audio/test_hooks.h"
-#include "tests/unit/audio/midi_bytes.h"
-#include "tests/unit/audio/polling.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -15,13 +8,22 @@
 #include <string>
 #include <thread>
 
+#include "audio/audio.h"
+#include "audio/test_hooks.h"
+#include "tests/unit/audio/midi_bytes.h"
+#include "tests/unit/audio/polling.h"
+#include "tests/unit/audio/test_outputs.h"
+#include "tests/unit/audio/wav_bytes.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 double Seconds(AudioHandle h, std::int64_t bytes) { return BASS_ChannelBytes2Seconds(h, bytes); }
-double PositionSeconds(AudioHandle h) { return Seconds(h, BASS_ChannelGetPosition(h, kPositionBytes)); }
+double PositionSeconds(AudioHandle h) {
+  return Seconds(h, BASS_ChannelGetPosition(h, kPositionBytes));
+}
 
 std::string TempPath(const std::string& name) {
   char folder[MAX_PATH];
@@ -67,12 +69,9 @@ TEST_F(AudioApi, LengthsCountSixteenBitFramesOfTheStreamsOwnFormat) {
     std::int64_t bytes;
     double seconds;
   } cases[] = {
-      {{1, 1, 1, 8000, 8}, 8000, 16000, 1.0},
-      {{1, 1, 1, 11025, 16}, 11025, 22050, 1.0},
-      {{1, 1, 2, 22050, 24}, 11025, 44100, 0.5},
-      {{1, 1, 2, 44100, 16}, 66150, 264600, 1.5},
-      {{3, 3, 2, 48000, 32}, 12000, 48000, 0.25},
-      {{3, 3, 6, 48000, 64}, 48000, 576000, 1.0},
+      {{1, 1, 1, 8000, 8}, 8000, 16000, 1.0},         {{1, 1, 1, 11025, 16}, 11025, 22050, 1.0},
+      {{1, 1, 2, 22050, 24}, 11025, 44100, 0.5},      {{1, 1, 2, 44100, 16}, 66150, 264600, 1.5},
+      {{3, 3, 2, 48000, 32}, 12000, 48000, 0.25},     {{3, 3, 6, 48000, 64}, 48000, 576000, 1.0},
       {{0xFFFE, 1, 8, 96000, 24}, 9600, 153600, 0.1},
   };
   for (const auto& c : cases) {
@@ -144,7 +143,8 @@ TEST_F(AudioApi, PositionAdvancesInRealTimeAndActivityEndsAtTheEnd) {
   const double position = PositionSeconds(h);
   EXPECT_LE(position, elapsed + 0.02);
   EXPECT_GE(position, elapsed - 0.3);
-  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
+  ASSERT_TRUE(
+      WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
   const double total = std::chrono::duration<double>(Clock::now() - start).count();
   EXPECT_GE(total, 0.5);
   EXPECT_LT(total, 1.2);
@@ -161,18 +161,22 @@ TEST_F(AudioApi, PauseKeepsThePositionAndPlayResumesIt) {
   // What was already queued is still heard, then the position rests. The
   // window is long against a mixer thread held up by a busy machine.
   std::int64_t rest = -1;
-  ASSERT_TRUE(WaitFor([&] {
-    const std::int64_t before = BASS_ChannelGetPosition(h, kPositionBytes);
-    std::this_thread::sleep_for(milliseconds(100));
-    rest = BASS_ChannelGetPosition(h, kPositionBytes);
-    return rest == before;
-  }, milliseconds(1000)));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const std::int64_t before = BASS_ChannelGetPosition(h, kPositionBytes);
+        std::this_thread::sleep_for(milliseconds(100));
+        rest = BASS_ChannelGetPosition(h, kPositionBytes);
+        return rest == before;
+      },
+      milliseconds(1000)));
   EXPECT_LT(Seconds(h, rest), 0.6);
-  EXPECT_FALSE(WaitFor([&] { return BASS_ChannelGetPosition(h, kPositionBytes) != rest; }, milliseconds(300)));
+  EXPECT_FALSE(WaitFor([&] { return BASS_ChannelGetPosition(h, kPositionBytes) != rest; },
+                       milliseconds(300)));
   EXPECT_EQ(BASS_ChannelIsActive(h), kActivePaused);
   ASSERT_TRUE(BASS_ChannelPlay(h, false));
   EXPECT_EQ(BASS_ChannelIsActive(h), kActivePlaying);
-  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelGetPosition(h, kPositionBytes) > rest; }, milliseconds(500)));
+  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelGetPosition(h, kPositionBytes) > rest; },
+                      milliseconds(500)));
   EXPECT_LT(PositionSeconds(h) - Seconds(h, rest), 0.1);
 }
 
@@ -184,8 +188,15 @@ TEST_F(AudioApi, SeekRoundsDownToAFrameAndRefusesTheEnd) {
     bool accepted;
     std::int64_t position;
   } cases[] = {
-      {4001, true, 4000}, {4003, true, 4000}, {7, true, 4}, {length, false, 4}, {length + 4, false, 4},
-      {-4, false, 4},     {length - 1, true, length - 4}, {0, true, 0}, {INT64_MIN, false, 0},
+      {4001, true, 4000},
+      {4003, true, 4000},
+      {7, true, 4},
+      {length, false, 4},
+      {length + 4, false, 4},
+      {-4, false, 4},
+      {length - 1, true, length - 4},
+      {0, true, 0},
+      {INT64_MIN, false, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.asked);
@@ -207,11 +218,13 @@ TEST_F(AudioApi, SeekRoundsDownToAFrameAndRefusesTheEnd) {
 TEST_F(AudioApi, PlayingAfterTheEndStartsAgain) {
   const AudioHandle h = Tone(4410);  // 0.1 s
   ASSERT_TRUE(BASS_ChannelPlay(h, false));
-  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(2000)));
+  ASSERT_TRUE(
+      WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(2000)));
   ASSERT_TRUE(BASS_ChannelPlay(h, false));
   EXPECT_EQ(BASS_ChannelIsActive(h), kActivePlaying);
   EXPECT_LT(PositionSeconds(h), 0.05);
-  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(2000)));
+  ASSERT_TRUE(
+      WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(2000)));
   // Restarting a playing stream goes back to the beginning too.
   const AudioHandle long_ = Tone(88200);
   ASSERT_TRUE(BASS_ChannelPlay(long_, false));
@@ -220,16 +233,46 @@ TEST_F(AudioApi, PlayingAfterTheEndStartsAgain) {
   EXPECT_LT(PositionSeconds(long_), 0.05);
 }
 
+// The mixer is heard through a meter: a steady tone of 10000 comes out at
+// the clamped volume times 10000 (unclamped, 1.04 would give 10400 and
+// -0.12 a level of 1200). A volume that is not a number leaves the one set.
 TEST_F(AudioApi, VolumeIsClampedAndOnlyTheVolumeAttributeIsKnown) {
-  const AudioHandle h = Tone(4410);
-  for (float v : {0.0f, 0.5f, 1.0f, -0.12f, 1.04f, 1e30f, -INFINITY}) EXPECT_TRUE(BASS_ChannelSetAttribute(h, kVolumeAttribute, v)) << v;
-  EXPECT_FALSE(BASS_ChannelSetAttribute(h, kVolumeAttribute, std::nanf("")));
-  EXPECT_FALSE(BASS_ChannelSetAttribute(h, 1, 0.5f));
+  LevelMeter meter;
+  AudioTestShutdown();
+  AudioTestForceSilentOutput(false);
+  AudioTestUseDeviceOpener(meter.opener());
+  ASSERT_TRUE(BASS_Init(kDefaultDevice, 44100, 0, nullptr, nullptr));
+  Bytes samples;
+  for (int i = 0; i < 4410 * 2; ++i) Put16(samples, 10000);
+  const Bytes steady = WavFile({}, samples);
+  const struct {
+    float set;
+    int heard;
+  } cases[] = {{0.0f, 0},      {0.5f, 5000},   {1.0f, 10000}, {-0.12f, 0},
+               {1.04f, 10000}, {1e30f, 10000}, {-INFINITY, 0}};
+  for (const auto& c : cases) {
+    const AudioHandle h = FromMemory(steady);
+    ASSERT_NE(h, 0u);
+    EXPECT_TRUE(BASS_ChannelSetAttribute(h, kVolumeAttribute, c.set)) << c.set;
+    if (c.set == 0.5f) {
+      EXPECT_FALSE(BASS_ChannelSetAttribute(h, kVolumeAttribute, std::nanf("")));
+    }
+    meter.loudest = 0;
+    ASSERT_TRUE(BASS_ChannelPlay(h, false));
+    ASSERT_TRUE(
+        WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(2000)));
+    EXPECT_NEAR(meter.loudest.load(), c.heard, 1) << c.set;
+    EXPECT_TRUE(BASS_StreamFree(h));
+  }
+  EXPECT_FALSE(BASS_ChannelSetAttribute(Tone(4410), 1, 0.5f));
+  AudioTestShutdown();
+  AudioTestUseDeviceOpener(nullptr);
 }
 
 TEST_F(AudioApi, FreeingAtAnyMomentIsSafe) {
   for (int i = 0; i < 200; ++i) {
-    const AudioHandle h = i % 2 ? Tone(44100) : BASS_StreamCreateFile(false, "fixtures/lame22m.mp3", 0, 0, 0);
+    const AudioHandle h =
+        i % 2 ? Tone(44100) : BASS_StreamCreateFile(false, "fixtures/lame22m.mp3", 0, 0, 0);
     ASSERT_NE(h, 0u);
     BASS_ChannelPlay(h, false);
     if (i % 3 == 0) BASS_ChannelSetPosition(h, 4000, kPositionBytes);
@@ -241,8 +284,8 @@ TEST_F(AudioApi, FreeingAtAnyMomentIsSafe) {
 }
 
 TEST_F(AudioApi, DamagedFilesGiveNothingOrPlayWhatDecodes) {
-  for (const char* file : {"fixtures/empty.mp3", "fixtures/noise.mp3", "fixtures/song.mid", "", "fixtures",
-                           "fixtures/missing.wav"}) {
+  for (const char* file : {"fixtures/empty.mp3", "fixtures/noise.mp3", "fixtures/song.mid", "",
+                           "fixtures", "fixtures/missing.wav"}) {
     SCOPED_TRACE(file);
     EXPECT_EQ(BASS_StreamCreateFile(false, file, 0, 0, 0), 0u);
   }
@@ -261,8 +304,10 @@ TEST_F(AudioApi, DamagedFilesGiveNothingOrPlayWhatDecodes) {
   const std::int64_t stated = BASS_ChannelGetLength(mp3, kPositionBytes);
   ASSERT_TRUE(BASS_ChannelPlay(mp3, false));
   ASSERT_TRUE(BASS_ChannelPlay(wav, false));
-  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(wav) == kActiveStopped; }, milliseconds(2000)));
-  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(mp3) == kActiveStopped; }, milliseconds(3000)));
+  ASSERT_TRUE(
+      WaitFor([&] { return BASS_ChannelIsActive(wav) == kActiveStopped; }, milliseconds(2000)));
+  ASSERT_TRUE(
+      WaitFor([&] { return BASS_ChannelIsActive(mp3) == kActiveStopped; }, milliseconds(3000)));
   const std::int64_t length = BASS_ChannelGetLength(mp3, kPositionBytes);
   EXPECT_LT(length, 352800 * 6 / 10);
   EXPECT_GT(length, 352800 * 4 / 10);
@@ -293,7 +338,8 @@ TEST_F(AudioApi, OpensFilesByCyrillicNamesInTheAnsiCodePage) {
 // its end behave as for the other kinds of file.
 TEST_F(AudioApi, MidiFilesPlayLikeTheOtherKinds) {
   const std::string path = TempPath("мелодия.mid");
-  const MidiBytes song = MidiFile(0, 480, {MidiTrack().program(0, 0, 73).noteOn(0, 0, 69).noteOff(480, 0, 69).end()});
+  const MidiBytes song =
+      MidiFile(0, 480, {MidiTrack().program(0, 0, 73).noteOn(0, 0, 69).noteOff(480, 0, 69).end()});
   ASSERT_TRUE(WriteFileBytes(path, Bytes(song.begin(), song.end())));
   const AudioHandle h = BASS_StreamCreateFile(false, path.c_str(), 0, 0, 0);
   ASSERT_NE(h, 0u);
@@ -307,7 +353,8 @@ TEST_F(AudioApi, MidiFilesPlayLikeTheOtherKinds) {
   ASSERT_TRUE(BASS_ChannelPause(h));
   EXPECT_EQ(BASS_ChannelIsActive(h), kActivePaused);
   ASSERT_TRUE(BASS_ChannelPlay(h, false));
-  ASSERT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
+  ASSERT_TRUE(
+      WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
   EXPECT_EQ(BASS_ChannelGetPosition(h, kPositionBytes), 22050 * 4);
   EXPECT_TRUE(BASS_StreamFree(h));
   DeleteFileA(path.c_str());
@@ -319,7 +366,8 @@ TEST_F(AudioApi, FileWindowsByOffsetAndLength) {
   padded.insert(padded.end(), wav.begin(), wav.end());
   padded.resize(padded.size() + 50, 0xEE);
   kept_.push_back(padded);
-  const AudioHandle h = BASS_StreamCreateFile(true, kept_.back().data(), 100, static_cast<std::int64_t>(wav.size()), 0);
+  const AudioHandle h = BASS_StreamCreateFile(true, kept_.back().data(), 100,
+                                              static_cast<std::int64_t>(wav.size()), 0);
   EXPECT_EQ(BASS_ChannelGetLength(h, kPositionBytes), 1600);
   EXPECT_EQ(BASS_StreamCreateFile(true, kept_.back().data(), -1, 10, 0), 0u);
   EXPECT_EQ(BASS_StreamCreateFile(true, kept_.back().data(), 0, 0, 0), 0u);

@@ -2,18 +2,17 @@
 // operations on the silent output: it gives no stream, or its stream plays
 // to an end; nothing crashes or hangs, and opening them over and over does
 // not let memory grow.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
 #include "audio/ansi_file.h"
 #include "audio/audio.h"
 #include "audio/open_decoder.h"
 #include "audio/test_hooks.h"
 #include "tests/unit/audio/polling.h"
-
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -91,18 +90,21 @@ TEST_F(DamagedCorpus, EachFileGivesNothingOrPlaysToAnEnd) {
     if (h == 0) continue;
     const std::int64_t length = BASS_ChannelGetLength(h, kPositionBytes);
     const double seconds = BASS_ChannelBytes2Seconds(h, length);
-    if (seconds > 1.0) EXPECT_TRUE(BASS_ChannelSetPosition(h, length - static_cast<std::int64_t>(length / seconds), kPositionBytes));
+    if (seconds > 1.0)
+      EXPECT_TRUE(BASS_ChannelSetPosition(h, length - static_cast<std::int64_t>(length / seconds),
+                                          kPositionBytes));
     EXPECT_TRUE(BASS_ChannelPlay(h, false));
     playing.emplace_back(file, h);
   }
   for (const auto& [file, h] : playing) {
     SCOPED_TRACE(file);
-    EXPECT_TRUE(WaitFor([h = h] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(15000)));
+    EXPECT_TRUE(WaitFor([h = h] { return BASS_ChannelIsActive(h) == kActiveStopped; },
+                        milliseconds(15000)));
     EXPECT_EQ(BASS_ChannelGetPosition(h, kPositionBytes), BASS_ChannelGetLength(h, kPositionBytes));
     EXPECT_TRUE(BASS_StreamFree(h));
   }
-  std::printf("%zu of %zu damaged files played to an end, the rest gave no stream\n", playing.size(),
-              files_.size());
+  std::printf("%zu of %zu damaged files played to an end, the rest gave no stream\n",
+              playing.size(), files_.size());
 }
 
 // Pages are committed 64 KB at a time, and up to three such steps come and

@@ -2,10 +2,10 @@
 // library opens files.
 #pragma once
 
-#include "audio/ansi_file.h"
-
 #include <string>
 #include <vector>
+
+#include "audio/ansi_file.h"
 
 inline std::string FixturePath(const std::string& name) { return "fixtures/" + name; }
 

@@ -23,11 +23,16 @@ class MidiTrack {
   MidiTrack& noteOn(std::uint32_t delta, int channel, int note, int velocity = 100) {
     return raw(delta, {0x90 | channel, note, velocity});
   }
-  MidiTrack& noteOff(std::uint32_t delta, int channel, int note) { return raw(delta, {0x80 | channel, note, 64}); }
-  MidiTrack& program(std::uint32_t delta, int channel, int program) { return raw(delta, {0xC0 | channel, program}); }
+  MidiTrack& noteOff(std::uint32_t delta, int channel, int note) {
+    return raw(delta, {0x80 | channel, note, 64});
+  }
+  MidiTrack& program(std::uint32_t delta, int channel, int program) {
+    return raw(delta, {0xC0 | channel, program});
+  }
   MidiTrack& tempo(std::uint32_t delta, std::uint32_t microsPerQuarter) {
     return raw(delta, {0xFF, 0x51, 3, static_cast<int>(microsPerQuarter >> 16),
-                       static_cast<int>(microsPerQuarter >> 8 & 0xFF), static_cast<int>(microsPerQuarter & 0xFF)});
+                       static_cast<int>(microsPerQuarter >> 8 & 0xFF),
+                       static_cast<int>(microsPerQuarter & 0xFF)});
   }
   MidiTrack& end(std::uint32_t delta = 0) { return raw(delta, {0xFF, 0x2F, 0}); }
   const MidiBytes& bytes() const { return bytes_; }
@@ -47,7 +52,8 @@ class MidiTrack {
 };
 
 inline void PutBigEndian(MidiBytes& b, std::uint32_t value, int size) {
-  for (int shift = 8 * (size - 1); shift >= 0; shift -= 8) b.push_back(static_cast<unsigned char>(value >> shift));
+  for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
+    b.push_back(static_cast<unsigned char>(value >> shift));
 }
 
 // division: ticks per quarter note, or (-frames per second << 8 | ticks per frame) for SMPTE time.
@@ -67,5 +73,6 @@ inline MidiBytes MidiFile(int format, std::int16_t division, const std::vector<M
 
 // SMPTE division: frames per second and ticks per frame.
 inline std::int16_t SmpteDivision(int framesPerSecond, int ticksPerFrame) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>((256 - framesPerSecond) << 8 | ticksPerFrame));
+  return static_cast<std::int16_t>(
+      static_cast<std::uint16_t>((256 - framesPerSecond) << 8 | ticksPerFrame));
 }

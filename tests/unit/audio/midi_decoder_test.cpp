@@ -1,18 +1,18 @@
 // The MIDI decoder over files the test writes: exact lengths, the pitch of a
 // known note, seeking, independence from the file opened before, and damaged
 // or cut files. The instruments are the freepats set laid beside the test.
-#include "audio/memory_reader.h"
 #include "audio/midi_decoder.h"
-#include "tests/unit/audio/midi_bytes.h"
 
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
+
+#include "audio/memory_reader.h"
+#include "tests/unit/audio/midi_bytes.h"
 
 namespace {
 
@@ -57,7 +57,8 @@ double Power(const std::vector<float>& s, std::size_t start, std::size_t count, 
 }
 
 // The strongest frequency within half an octave of expected, to 0.1 %.
-double StrongestNear(const std::vector<float>& s, std::size_t start, std::size_t count, double expected) {
+double StrongestNear(const std::vector<float>& s, std::size_t start, std::size_t count,
+                     double expected) {
   double best = 0, bestPower = -1;
   for (double hz = expected / std::sqrt(2.0); hz < expected * std::sqrt(2.0); hz *= 1.001) {
     const double p = Power(s, start, count, hz);
@@ -69,7 +70,8 @@ double StrongestNear(const std::vector<float>& s, std::size_t start, std::size_t
 double Rms(const std::vector<float>& s, std::size_t start, std::size_t count) {
   double sum = 0;
   std::size_t n = 0;
-  for (std::size_t i = 2 * start; i < 2 * (start + count) && i < s.size(); ++i, ++n) sum += s[i] * s[i];
+  for (std::size_t i = 2 * start; i < 2 * (start + count) && i < s.size(); ++i, ++n)
+    sum += s[i] * s[i];
   return n ? std::sqrt(sum / n) : 0;
 }
 
@@ -94,31 +96,59 @@ std::vector<SongCase> Songs() {
   return {
       {"format 0", MidiFile(0, 480, {FluteSecond().end()}), 44100, {{0.5, kHzA4}}},
       {"format 1, tempo map in its own track",
-       MidiFile(1, 480, {MidiTrack().tempo(0, 250000).end(),
-                         MidiTrack().program(0, 0, kFlute).noteOn(0, 0, kE5).noteOff(1920, 0, kE5).end()}),
-       44100, {{0.5, kHzE5}}},
+       MidiFile(1, 480,
+                {MidiTrack().tempo(0, 250000).end(),
+                 MidiTrack().program(0, 0, kFlute).noteOn(0, 0, kE5).noteOff(1920, 0, kE5).end()}),
+       44100,
+       {{0.5, kHzE5}}},
       {"tempo change halfway",
-       MidiFile(0, 480, {MidiTrack().tempo(0, 500000).program(0, 0, kFlute).noteOn(0, 0, kA4)
-                             .tempo(480, 1000000).noteOff(480, 0, kA4).end()}),
-       66150, {{1.0, kHzA4}}},
+       MidiFile(0, 480,
+                {MidiTrack()
+                     .tempo(0, 500000)
+                     .program(0, 0, kFlute)
+                     .noteOn(0, 0, kA4)
+                     .tempo(480, 1000000)
+                     .noteOff(480, 0, kA4)
+                     .end()}),
+       66150,
+       {{1.0, kHzA4}}},
       {"running status in a track, velocity 0 ends a note",
-       MidiFile(0, 480, {MidiTrack().program(0, 0, kFlute).raw(0, {0x90, kA4, 100}).raw(480, {kA4, 0})
-                             .raw(0, {kC5, 100}).raw(480, {kC5, 0}).end()}),
-       44100, {{0.2, kHzA4}, {0.7, kHzC5}}},
+       MidiFile(0, 480,
+                {MidiTrack()
+                     .program(0, 0, kFlute)
+                     .raw(0, {0x90, kA4, 100})
+                     .raw(480, {kA4, 0})
+                     .raw(0, {kC5, 100})
+                     .raw(480, {kC5, 0})
+                     .end()}),
+       44100,
+       {{0.2, kHzA4}, {0.7, kHzC5}}},
       {"running status in two tracks",
-       MidiFile(1, 480, {MidiTrack().program(0, 0, kFlute).raw(0, {0x90, kA4, 90}).raw(960, {kA4, 0}).end(),
-                         MidiTrack().program(0, 1, kFlute).raw(0, {0x91, kE5, 90}).raw(960, {kE5, 0}).end()}),
-       44100, {{0.5, kHzA4}, {0.5, kHzE5}}},
+       MidiFile(
+           1, 480,
+           {MidiTrack().program(0, 0, kFlute).raw(0, {0x90, kA4, 90}).raw(960, {kA4, 0}).end(),
+            MidiTrack().program(0, 1, kFlute).raw(0, {0x91, kE5, 90}).raw(960, {kE5, 0}).end()}),
+       44100,
+       {{0.5, kHzA4}, {0.5, kHzE5}}},
       {"program freepats lacks",
-       MidiFile(0, 480, {MidiTrack().program(0, 0, kWhistle).noteOn(0, 0, kA4).noteOff(960, 0, kA4).end()}),
-       44100, {{0.5, kHzA4}}},
+       MidiFile(0, 480,
+                {MidiTrack().program(0, 0, kWhistle).noteOn(0, 0, kA4).noteOff(960, 0, kA4).end()}),
+       44100,
+       {{0.5, kHzA4}}},
       {"percussion on channel 10",
-       MidiFile(0, 480, {MidiTrack().noteOn(0, kDrums, 38).noteOff(480, kDrums, 38).end()}), 22050,
+       MidiFile(0, 480, {MidiTrack().noteOn(0, kDrums, 38).noteOff(480, kDrums, 38).end()}),
+       22050,
        {{0.02, 0}}},
       {"SMPTE 25 fps, tempo events ignored",
-       MidiFile(0, SmpteDivision(25, 36), {MidiTrack().tempo(0, 250000).program(0, 0, kFlute)
-                                               .noteOn(0, 0, kA4).noteOff(1800, 0, kA4).end()}),
-       88200, {{1.0, kHzA4}}},
+       MidiFile(0, SmpteDivision(25, 36),
+                {MidiTrack()
+                     .tempo(0, 250000)
+                     .program(0, 0, kFlute)
+                     .noteOn(0, 0, kA4)
+                     .noteOff(1800, 0, kA4)
+                     .end()}),
+       88200,
+       {{1.0, kHzA4}}},
   };
 }
 
@@ -175,8 +205,13 @@ TEST(MidiDecoder, SameFileRendersTheSameAfterAnother) {
   // Running statuses of two and of one data byte.
   const MidiBytes endsWithNoteOff = MidiFile(0, 480, {FluteSecond().raw(0, {kA4, 0}).end()});
   const MidiBytes endsWithProgram = MidiFile(0, 480, {FluteSecond().program(0, 0, kFlute).end()});
-  const MidiBytes strayStart = MidiFile(0, 480, {MidiTrack().raw(0, {38}).program(0, 0, kFlute)
-                                                     .noteOn(0, 0, kA4).noteOff(480, 0, kA4).end()});
+  const MidiBytes strayStart = MidiFile(0, 480,
+                                        {MidiTrack()
+                                             .raw(0, {38})
+                                             .program(0, 0, kFlute)
+                                             .noteOn(0, 0, kA4)
+                                             .noteOff(480, 0, kA4)
+                                             .end()});
   ASSERT_NE(Open(endsWithNoteOff), nullptr);
   auto first = Open(strayStart);
   ASSERT_NE(first, nullptr);
@@ -202,7 +237,8 @@ MidiBytes Header(int format, int tracks, int division) {
   return b;
 }
 
-// A file of one track chunk whose length says `declared` bytes of `track`, followed by trailing bytes.
+// A file of one track chunk whose length says `declared` bytes of `track`, followed by trailing
+// bytes.
 MidiBytes OneChunk(const MidiTrack& track, std::size_t declared, const MidiBytes& before = {}) {
   MidiBytes b = Header(0, 1, 480);
   b.insert(b.end(), before.begin(), before.end());
@@ -224,22 +260,32 @@ std::vector<DamagedCase> DamagedFiles() {
       {"division 0", MidiFile(0, 0, {FluteSecond().end()}), 0},
       {"format 3", MidiFile(3, 480, {FluteSecond().end()}), 0},
       {"no tracks", Header(1, 0, 480), 0},
-      {"no notes", MidiFile(0, 480, {MidiTrack().program(0, 0, kFlute).tempo(960, 400000).end()}), 0},
+      {"no notes", MidiFile(0, 480, {MidiTrack().program(0, 0, kFlute).tempo(960, 400000).end()}),
+       0},
       {"no End of Track", MidiFile(0, 480, {FluteSecond()}), 44100},
       {"chunk cut short by the file", OneChunk(note, 1000), 44100},
       {"events past the chunk's length", OneChunk(noteAndMore, note.bytes().size()), 44100},
-      {"unknown chunk before the track", OneChunk(MidiTrack(note).end(), note.bytes().size() + 4, unknownChunk),
-       44100},
-      {"second track missing", [] {
+      {"unknown chunk before the track",
+       OneChunk(MidiTrack(note).end(), note.bytes().size() + 4, unknownChunk), 44100},
+      {"second track missing",
+       [] {
          MidiBytes b = MidiFile(1, 480, {FluteSecond().end()});
          b[11] = 2;  // the header promises two tracks
          return b;
-       }(), 44100},
+       }(),
+       44100},
       {"delta time of six bytes",
-       MidiFile(0, 480, {FluteSecond().append({0x8F, 0xFF, 0xFF, 0xFF, 0x80, 0x00, 0x90, kC5, 100}).end()}), 44100},
+       MidiFile(0, 480,
+                {FluteSecond().append({0x8F, 0xFF, 0xFF, 0xFF, 0x80, 0x00, 0x90, kC5, 100}).end()}),
+       44100},
       {"slowest tempo at one tick per quarter",
-       MidiFile(0, 1, {MidiTrack().tempo(0, 0xFFFFFF).program(0, 0, kFlute).noteOn(0, 0, kA4)
-                           .noteOff(2, 0, kA4).end()}),
+       MidiFile(0, 1,
+                {MidiTrack()
+                     .tempo(0, 0xFFFFFF)
+                     .program(0, 0, kFlute)
+                     .noteOn(0, 0, kA4)
+                     .noteOff(2, 0, kA4)
+                     .end()}),
        65535},
   };
 }
@@ -269,8 +315,10 @@ DWORD WINAPI RunRenderJob(void* parameter) {
   auto* job = static_cast<RenderJob*>(parameter);
   auto decoder = Open(job->file);
   if (decoder) {
-    const std::int64_t rendered = static_cast<std::int64_t>(Render(*decoder, job->maxFrames).size() / 2);
-    job->exact = rendered == std::min(decoder->lengthFrames(), static_cast<std::int64_t>(job->maxFrames));
+    const std::int64_t rendered =
+        static_cast<std::int64_t>(Render(*decoder, job->maxFrames).size() / 2);
+    job->exact =
+        rendered == std::min(decoder->lengthFrames(), static_cast<std::int64_t>(job->maxFrames));
   }
   return 0;
 }
@@ -291,19 +339,28 @@ bool OpensAndRendersInTime(const MidiBytes& file, std::size_t maxFrames) {
 }
 
 MidiBytes FuzzBase() {
-  return MidiFile(1, 480, {MidiTrack().tempo(0, 400000).raw(0, {0xFF, 0x03, 3, 'a', 'b', 'c'}).end(),
-                           MidiTrack().program(0, 0, kFlute).raw(0, {0x90, kA4, 90}).raw(240, {kC5, 80})
-                               .raw(0, {0xB0, 7, 100}).raw(240, {0xE0, 0, 0x50}).raw(0, {0x80, kA4, 0})
-                               .raw(0, {0xF0, 2, 0x7E, 0xF7}).noteOff(240, 0, kC5)
-                               .noteOn(0, kDrums, 36).noteOff(120, kDrums, 36).end()});
+  return MidiFile(1, 480,
+                  {MidiTrack().tempo(0, 400000).raw(0, {0xFF, 0x03, 3, 'a', 'b', 'c'}).end(),
+                   MidiTrack()
+                       .program(0, 0, kFlute)
+                       .raw(0, {0x90, kA4, 90})
+                       .raw(240, {kC5, 80})
+                       .raw(0, {0xB0, 7, 100})
+                       .raw(240, {0xE0, 0, 0x50})
+                       .raw(0, {0x80, kA4, 0})
+                       .raw(0, {0xF0, 2, 0x7E, 0xF7})
+                       .noteOff(240, 0, kC5)
+                       .noteOn(0, kDrums, 36)
+                       .noteOff(120, kDrums, 36)
+                       .end()});
 }
 
 TEST(MidiDecoder, EveryTruncationOpensOrFailsInTime) {
   const MidiBytes base = FuzzBase();
   for (std::size_t size = 0; size <= base.size(); ++size) {
     SCOPED_TRACE(size);
-    EXPECT_TRUE(OpensAndRendersInTime(MidiBytes(base.begin(), base.begin() + static_cast<std::ptrdiff_t>(size)),
-                                      kNoLimit));
+    EXPECT_TRUE(OpensAndRendersInTime(
+        MidiBytes(base.begin(), base.begin() + static_cast<std::ptrdiff_t>(size)), kNoLimit));
   }
 }
 
@@ -313,7 +370,8 @@ TEST(MidiDecoder, RandomMutationsOpenOrFailInTime) {
   for (int i = 0; i < 300; ++i) {
     MidiBytes file = base;
     const int changes = 1 + static_cast<int>(random() % 4);
-    for (int c = 0; c < changes; ++c) file[random() % file.size()] = static_cast<unsigned char>(random());
+    for (int c = 0; c < changes; ++c)
+      file[random() % file.size()] = static_cast<unsigned char>(random());
     SCOPED_TRACE(i);
     // A mutated delta time can make hours of music; ten seconds of it are enough.
     EXPECT_TRUE(OpensAndRendersInTime(file, 441000));

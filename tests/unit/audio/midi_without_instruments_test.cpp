@@ -1,15 +1,15 @@
 // A program without freepats/ beside it: MIDI files are refused like damaged
 // files, again and again, and the other kinds still open. This executable
 // lives in a folder of its own, away from the instruments of audio_tests.
+#include <gtest/gtest.h>
+
+#include <memory>
+
 #include "audio/memory_reader.h"
 #include "audio/midi_decoder.h"
 #include "audio/open_decoder.h"
 #include "tests/unit/audio/midi_bytes.h"
 #include "tests/unit/audio/wav_bytes.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 

@@ -1,17 +1,17 @@
 // The platform-free pieces the mixer is built from: which stream frame is
 // heard, the volume ramp, the downmix to stereo, the handle table.
-#include "audio/downmix.h"
-#include "audio/gain_ramp.h"
-#include "audio/position_map.h"
-#include "audio/memory_reader.h"
-#include "audio/stream_table.h"
-#include "tests/unit/audio/wav_bytes.h"
-#include "audio/wav_decoder.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <vector>
+
+#include "audio/downmix.h"
+#include "audio/gain_ramp.h"
+#include "audio/memory_reader.h"
+#include "audio/position_map.h"
+#include "audio/stream_table.h"
+#include "audio/wav_decoder.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ TEST(PositionMap, FollowsPlayedFramesThroughBlocksGapsAndSeeks) {
   const struct {
     std::int64_t played;
     std::int64_t heard;
-  } steps[] = {{0, 0}, {50, 50}, {100, 100}, {199, 199}, {250, 200}, {300, 200}, {350, 250}, {400, 300}, {900, 300}};
+  } steps[] = {{0, 0},     {50, 50},   {100, 100}, {199, 199}, {250, 200},
+               {300, 200}, {350, 250}, {400, 300}, {900, 300}};
   for (const auto& step : steps) {
     SCOPED_TRACE(step.played);
     EXPECT_EQ(map.heardAt(step.played), step.heard);
@@ -118,8 +119,8 @@ TEST(StreamTable, FreedHandlesFailAndAreNotHandedOutAgainSoon) {
 namespace {
 
 std::shared_ptr<Stream> MemoryStream(const Bytes& file, std::uint32_t outputRate) {
-  return std::make_shared<Stream>(WavDecoder::Open(std::make_unique<MemoryReader>(file.data(), file.size())),
-                                  outputRate);
+  return std::make_shared<Stream>(
+      WavDecoder::Open(std::make_unique<MemoryReader>(file.data(), file.size())), outputRate);
 }
 
 Bytes ConstantPcm16(std::uint32_t samples, std::int16_t value) {

@@ -1,15 +1,16 @@
 // The MPEG decoder on the fixtures lame made at build time: the length it
 // states before playing is the number of frames that really decode.
-#include "audio/ansi_file.h"
-#include "audio/memory_reader.h"
 #include "audio/mp3_decoder.h"
-#include "audio/open_decoder.h"
-#include "tests/unit/audio/fixture_files.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "audio/ansi_file.h"
+#include "audio/memory_reader.h"
+#include "audio/open_decoder.h"
+#include "tests/unit/audio/fixture_files.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ std::unique_ptr<Decoder> OpenFixture(const std::string& name) {
 std::int64_t DecodeAll(Decoder& decoder) {
   std::vector<float> buffer(4096 * decoder.format().channels);
   std::int64_t total = 0;
-  while (std::size_t got = decoder.read(buffer.data(), 4096)) total += static_cast<std::int64_t>(got);
+  while (std::size_t got = decoder.read(buffer.data(), 4096))
+    total += static_cast<std::int64_t>(got);
   return total;
 }
 
@@ -37,8 +39,7 @@ TEST(Mp3Decoder, StatedLengthIsWhatDecodes) {
       {"plain44s.mp3", 44100, 2, 89856},  // no LAME header: 78 whole frames, scanned
       {"lame22m.mp3", 22050, 1, 44100},   // MPEG 2
       {"lame8m.mp3", 8000, 1, 16000},     // MPEG 2.5
-      {"id3.mp3", 44100, 2, 88200},
-      {"ape.mp3", 44100, 2, 89856},
+      {"id3.mp3", 44100, 2, 88200},      {"ape.mp3", 44100, 2, 89856},
       {"junkfront.mp3", 44100, 2, -1},
   };
   for (const auto& c : cases) {
@@ -108,7 +109,8 @@ TEST(Mp3Decoder, SurvivesRandomDamage) {
   auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 8; };
   for (int round = 0; round < 150; ++round) {
     Bytes damaged = valid;
-    for (int flips = 0; flips < 200; ++flips) damaged[next() % damaged.size()] = static_cast<unsigned char>(next());
+    for (int flips = 0; flips < 200; ++flips)
+      damaged[next() % damaged.size()] = static_cast<unsigned char>(next());
     if (round % 3 == 0) damaged.resize(next() % damaged.size());
     auto decoder = OpenDecoder(std::make_unique<MemoryReader>(damaged.data(), damaged.size()));
     if (!decoder) continue;
@@ -135,7 +137,8 @@ TEST(Mp3Decoder, LengthNoFileOfThisSizeHoldsIsScanned) {
     EXPECT_GE(length, 88200) << int(count);
     EXPECT_LE(length, 88200 + 1152 * 4) << int(count);
     ASSERT_TRUE(decoder->seek(length / 2));
-    EXPECT_NEAR(static_cast<double>(DecodeAll(*decoder)), static_cast<double>(length - length / 2), 1152 * 2)
+    EXPECT_NEAR(static_cast<double>(DecodeAll(*decoder)), static_cast<double>(length - length / 2),
+                1152 * 2)
         << int(count);
   }
 }

@@ -1,6 +1,12 @@
 // The output side when things go wrong: a sound device that is missing at
 // start, goes away during playback and comes back, and a mixer whose stream
 // runs out of memory.
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+#include <vector>
+
 #include "audio/audio.h"
 #include "audio/fallback_output.h"
 #include "audio/memory_reader.h"
@@ -11,12 +17,6 @@
 #include "tests/unit/audio/polling.h"
 #include "tests/unit/audio/test_outputs.h"
 #include "tests/unit/audio/wav_bytes.h"
-
-#include <gtest/gtest.h>
-
-#include <new>
-#include <stdexcept>
-#include <vector>
 
 namespace {
 
@@ -60,12 +60,14 @@ TEST(FallbackOutput, MovesToTheDeviceWhenItAppearsAndKeepsTheFrameCount) {
   server.up = true;
   output.retrySoon();
   std::int64_t played = 0;
-  ASSERT_TRUE(WaitFor([&] {
-    const std::int64_t now = output.playedFrames();
-    EXPECT_GE(now, played);
-    played = now;
-    return output.onDevice();
-  }, milliseconds(3000)));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        const std::int64_t now = output.playedFrames();
+        EXPECT_GE(now, played);
+        played = now;
+        return output.onDevice();
+      },
+      milliseconds(3000)));
   EXPECT_EQ(played, 3 * kBlock);
   WriteBlocks(output, 2);
   EXPECT_EQ(server.framesHeard.load(), 2 * kBlock);
@@ -104,11 +106,21 @@ TEST(FallbackOutput, TriesTheDeviceWhenAskedOrDueAndNotOtherwise) {
   for (int i = 0; i < 50; ++i) onRequest.playedFrames();
   EXPECT_EQ(asked.tries.load(), 1);
   onRequest.retrySoon();
-  EXPECT_TRUE(WaitFor([&] { onRequest.playedFrames(); return asked.tries.load() == 2; }, milliseconds(2000)));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        onRequest.playedFrames();
+        return asked.tries.load() == 2;
+      },
+      milliseconds(2000)));
 
   FakeSoundServer periodic;
   FallbackOutput often(kRate, periodic.opener(), kOften);
-  EXPECT_TRUE(WaitFor([&] { often.playedFrames(); return periodic.tries.load() >= 3; }, milliseconds(2000)));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        often.playedFrames();
+        return periodic.tries.load() >= 3;
+      },
+      milliseconds(2000)));
 }
 
 // Through the audio operations, as a player sees it: the sound server starts
@@ -121,7 +133,8 @@ TEST(AudioRecovery, PlaybackMovesBetweenDeviceAndSilenceWithoutLosingItsPlace) {
   AudioTestUseDeviceOpener(server.opener());
   ASSERT_TRUE(BASS_Init(kDefaultDevice, kRate, 0, nullptr, nullptr));
   EXPECT_TRUE(AudioTestUsesSilentOutput());
-  const AudioHandle h = BASS_StreamCreateFile(true, tone.data(), 0, static_cast<std::int64_t>(tone.size()), 0);
+  const AudioHandle h =
+      BASS_StreamCreateFile(true, tone.data(), 0, static_cast<std::int64_t>(tone.size()), 0);
   ASSERT_NE(h, 0u);
   ASSERT_TRUE(BASS_ChannelPlay(h, false));
   std::int64_t last = 0;
@@ -134,22 +147,45 @@ TEST(AudioRecovery, PlaybackMovesBetweenDeviceAndSilenceWithoutLosingItsPlace) {
   ASSERT_TRUE(WaitFor([&] { return advancing() > 0; }, milliseconds(2000)));
 
   server.up = true;
-  const AudioHandle next = BASS_StreamCreateFile(true, tone.data(), 0, static_cast<std::int64_t>(tone.size()), 0);
+  const AudioHandle next =
+      BASS_StreamCreateFile(true, tone.data(), 0, static_cast<std::int64_t>(tone.size()), 0);
   EXPECT_NE(next, 0u);
-  EXPECT_TRUE(WaitFor([&] { advancing(); return !AudioTestUsesSilentOutput(); }, milliseconds(6000)));
-  EXPECT_TRUE(WaitFor([&] { advancing(); return server.framesHeard.load() > kRate / 10; }, milliseconds(2000)));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        advancing();
+        return !AudioTestUsesSilentOutput();
+      },
+      milliseconds(6000)));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        advancing();
+        return server.framesHeard.load() > kRate / 10;
+      },
+      milliseconds(2000)));
 
   server.up = false;
-  EXPECT_TRUE(WaitFor([&] { advancing(); return AudioTestUsesSilentOutput(); }, milliseconds(2000)));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        advancing();
+        return AudioTestUsesSilentOutput();
+      },
+      milliseconds(2000)));
   const std::int64_t atFailure = advancing();
-  EXPECT_TRUE(WaitFor([&] { return advancing() > atFailure + 4 * kRate / 10; }, milliseconds(2000)));
+  EXPECT_TRUE(
+      WaitFor([&] { return advancing() > atFailure + 4 * kRate / 10; }, milliseconds(2000)));
 
   server.up = true;
-  EXPECT_TRUE(WaitFor([&] { advancing(); return !AudioTestUsesSilentOutput(); }, milliseconds(6000)));
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        advancing();
+        return !AudioTestUsesSilentOutput();
+      },
+      milliseconds(6000)));
   const std::int64_t length = BASS_ChannelGetLength(h, kPositionBytes);
   ASSERT_TRUE(BASS_ChannelSetPosition(h, length - 4 * kRate / 5, kPositionBytes));
   last = 0;
-  EXPECT_TRUE(WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
+  EXPECT_TRUE(
+      WaitFor([&] { return BASS_ChannelIsActive(h) == kActiveStopped; }, milliseconds(3000)));
   EXPECT_EQ(BASS_ChannelGetPosition(h, kPositionBytes), length);
   AudioTestShutdown();
   AudioTestUseDeviceOpener(nullptr);
@@ -183,7 +219,8 @@ TEST(MixerFailure, AStreamThatRunsOutOfMemoryEndsAndTheOthersPlayOn) {
     StreamTable streams;
     Mixer mixer(std::make_unique<SilentOutput>(kRate), streams);
     auto failing = std::make_shared<Stream>(std::make_unique<FailingDecoder>(failSeek), kRate);
-    auto good = std::make_shared<Stream>(OpenDecoder(std::make_unique<MemoryReader>(tone.data(), tone.size())), kRate);
+    auto good = std::make_shared<Stream>(
+        OpenDecoder(std::make_unique<MemoryReader>(tone.data(), tone.size())), kRate);
     streams.add(failing);
     streams.add(good);
     ASSERT_TRUE(mixer.start());
@@ -195,7 +232,8 @@ TEST(MixerFailure, AStreamThatRunsOutOfMemoryEndsAndTheOthersPlayOn) {
     mixer.wake();
     EXPECT_TRUE(WaitFor([&] { return failing->activity() == kActiveStopped; }, milliseconds(3000)));
     const std::int64_t at = good->positionFrames();
-    EXPECT_TRUE(WaitFor([&] { return good->positionFrames() > at + kRate / 5; }, milliseconds(3000)));
+    EXPECT_TRUE(
+        WaitFor([&] { return good->positionFrames() > at + kRate / 5; }, milliseconds(3000)));
     EXPECT_EQ(good->activity(), kActivePlaying);
   }
 }

@@ -1,17 +1,17 @@
 // The mixer's feed: the frame ring it keeps, and pulls at any ratio of the
 // stream's rate to the output's.
-#include "audio/frame_ring.h"
-#include "audio/decoder.h"
 #include "audio/stream_feed.h"
 
 #include <windows.h>
-#include <psapi.h>
-
 #include <gtest/gtest.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+#include "audio/decoder.h"
+#include "audio/frame_ring.h"
 
 namespace {
 
@@ -57,7 +57,8 @@ class RampDecoder final : public Decoder {
   AudioFormat format() const override { return {rate_, 1}; }
   std::int64_t lengthFrames() const override { return frames_; }
   std::size_t read(float* out, std::size_t frames) override {
-    const std::int64_t n = std::min<std::int64_t>(static_cast<std::int64_t>(frames), frames_ - next_);
+    const std::int64_t n =
+        std::min<std::int64_t>(static_cast<std::int64_t>(frames), frames_ - next_);
     for (std::int64_t i = 0; i < n; ++i) out[i] = static_cast<float>((next_ + i) % 100) / 100.0f;
     next_ += n;
     return static_cast<std::size_t>(n);

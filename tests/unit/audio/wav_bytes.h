@@ -77,7 +77,8 @@ inline Bytes Rf64FromWave(const Bytes& wave) {
   Bytes chunks;
   std::uint64_t dataSize = 0;
   for (std::size_t at = 12; at + 8 <= wave.size();) {
-    const std::uint32_t size = wave[at + 4] | wave[at + 5] << 8 | wave[at + 6] << 16 | wave[at + 7] << 24;
+    const std::uint32_t size =
+        wave[at + 4] | wave[at + 5] << 8 | wave[at + 6] << 16 | wave[at + 7] << 24;
     const bool isData = std::string(wave.begin() + at, wave.begin() + at + 4) == "data";
     chunks.insert(chunks.end(), wave.begin() + at, wave.begin() + at + 4);
     Put32(chunks, isData ? 0xFFFFFFFF : size);

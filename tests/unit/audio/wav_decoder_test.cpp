@@ -1,15 +1,15 @@
 // The WAV path over in-memory files built byte by byte: which layouts it
 // plays, what their samples decode to, what a writer that never finished its
 // header left behind, and which damaged headers it refuses.
-#include "audio/memory_reader.h"
-#include "audio/open_decoder.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <memory>
+
+#include "audio/memory_reader.h"
+#include "audio/open_decoder.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 
@@ -108,15 +108,16 @@ TEST(WavDecoder, SkipsUnknownAndOddSizedChunksAndTrailingGarbage) {
 // the end of the file, or to the chunks found after them.
 TEST(WavDecoder, UnfinishedOrCutDataSizesPlayWhatThereIs) {
   Bytes list;
-  PutChunk(list, "LIST", Raw({'I', 'N', 'F', 'O', 'I', 'S', 'F', 'T', 5, 0, 0, 0, 't', 'e', 's', 't', 0}));
+  PutChunk(list, "LIST",
+           Raw({'I', 'N', 'F', 'O', 'I', 'S', 'F', 'T', 5, 0, 0, 0, 't', 'e', 's', 't', 0}));
   Bytes trailers = list;
   PutChunk(trailers, "id3 ", Bytes(40, 0x41));
   const struct {
     std::uint32_t size;
     Bytes after;
   } cases[] = {
-      {0, {}},          {0xFFFFFFFF, {}}, {1000000, {}}, {0, list},
-      {0xFFFFFFFF, list}, {0, trailers},  {0xFFFFFFFF, Raw({0x11})},  // half a frame at the end
+      {0, {}},       {0xFFFFFFFF, {}},          {1000000, {}}, {0, list}, {0xFFFFFFFF, list},
+      {0, trailers}, {0xFFFFFFFF, Raw({0x11})},  // half a frame at the end
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.size << " with " << c.after.size() << " bytes after");
@@ -170,7 +171,12 @@ TEST(WavDecoder, RefusesWhatItCannotPlay) {
   } cases[] = {
       {"empty", {}},
       {"riff only", Raw({'R', 'I', 'F', 'F', 4, 0, 0, 0})},
-      {"not wave", [] { Bytes b = WavFile({}, Raw({0, 0})); b[8] = 'X'; return b; }()},
+      {"not wave",
+       [] {
+         Bytes b = WavFile({}, Raw({0, 0}));
+         b[8] = 'X';
+         return b;
+       }()},
       {"zero channels", WavFile({1, 1, 0, 8000, 16}, oneSample)},
       {"nine channels", WavFile({1, 1, 9, 8000, 16}, Bytes(18))},
       {"zero rate", WavFile({1, 1, 1, 0, 16}, oneSample)},
@@ -227,7 +233,8 @@ TEST(WavDecoder, SurvivesRandomlyDamagedHeaders) {
     ++opened;
     std::vector<float> out(256 * decoder->format().channels);
     std::int64_t total = 0;
-    while (std::size_t got = decoder->read(out.data(), 256)) total += static_cast<std::int64_t>(got);
+    while (std::size_t got = decoder->read(out.data(), 256))
+      total += static_cast<std::int64_t>(got);
     EXPECT_LE(total, decoder->lengthFrames());
   }
   EXPECT_GT(opened, 100);

@@ -2,19 +2,19 @@
 // lame, for the MPEG data in a WAVE wrapper): the length is exact (to the
 // codec's block for ADPCM and GSM), the tone is heard at its frequency, and
 // a seek to the middle lands on the frame asked for.
-#include "audio/audio.h"
-#include "audio/memory_reader.h"
-#include "audio/open_decoder.h"
-#include "audio/test_hooks.h"
-#include "tests/unit/audio/fixture_files.h"
-#include "tests/unit/audio/wav_bytes.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
+
+#include "audio/audio.h"
+#include "audio/memory_reader.h"
+#include "audio/open_decoder.h"
+#include "audio/test_hooks.h"
+#include "tests/unit/audio/fixture_files.h"
+#include "tests/unit/audio/wav_bytes.h"
 
 namespace {
 
@@ -91,8 +91,8 @@ std::vector<Variant> Variants() {
       {"gsm 6.10", fixture("gsm.wav"), 8000, 1, 440, 320, 0},
       {"wave64", fixture("wave64.w64"), 44100, 2, 1000, 1, 0},
       {"rf64", [] { return Rf64FromWave(Fixture("pcm16.wav")); }, 44100, 2, 1000, 1, 0},
-      {"mpeg layer iii in wave", [] { return MpegInWave(Fixture("lame44s.mp3"), 44100, 2); }, 44100, 2, 1000, 1,
-       1e-4f},
+      {"mpeg layer iii in wave", [] { return MpegInWave(Fixture("lame44s.mp3"), 44100, 2); }, 44100,
+       2, 1000, 1, 1e-4f},
   };
 }
 
@@ -102,7 +102,8 @@ std::int64_t ExpectedFrames(const Variant& v) {
   return (frames + v.blockFrames - 1) / v.blockFrames * v.blockFrames;
 }
 
-void ExpectSeekLandsOnTheMiddle(const Variant& v, const Bytes& file, const std::vector<float>& all) {
+void ExpectSeekLandsOnTheMiddle(const Variant& v, const Bytes& file,
+                                const std::vector<float>& all) {
   auto decoder = OpenBytes(file);
   ASSERT_NE(decoder, nullptr);
   const std::int64_t middle = decoder->lengthFrames() / 2 + 3;
@@ -110,7 +111,8 @@ void ExpectSeekLandsOnTheMiddle(const Variant& v, const Bytes& file, const std::
   std::vector<float> frames(64 * v.channels);
   ASSERT_EQ(decoder->read(frames.data(), 64), 64u);
   for (std::size_t i = 0; i < frames.size(); ++i)
-    ASSERT_NEAR(frames[i], all[static_cast<std::size_t>(middle) * v.channels + i], v.seekTolerance) << i;
+    ASSERT_NEAR(frames[i], all[static_cast<std::size_t>(middle) * v.channels + i], v.seekTolerance)
+        << i;
 }
 
 TEST(WavVariants, PlayWithExactLengthFrequencyAndSeek) {
@@ -119,11 +121,13 @@ TEST(WavVariants, PlayWithExactLengthFrequencyAndSeek) {
     SCOPED_TRACE(v.name);
     const Bytes file = v.bytes();
     const std::int64_t frames = ExpectedFrames(v);
-    const AudioHandle stream = BASS_StreamCreateFile(true, file.data(), 0, static_cast<std::int64_t>(file.size()), 0);
+    const AudioHandle stream =
+        BASS_StreamCreateFile(true, file.data(), 0, static_cast<std::int64_t>(file.size()), 0);
     ASSERT_NE(stream, 0u);
     const std::int64_t bytes = BASS_ChannelGetLength(stream, kPositionBytes);
     EXPECT_EQ(bytes, frames * v.channels * 2);
-    EXPECT_DOUBLE_EQ(BASS_ChannelBytes2Seconds(stream, bytes), static_cast<double>(frames) / v.rate);
+    EXPECT_DOUBLE_EQ(BASS_ChannelBytes2Seconds(stream, bytes),
+                     static_cast<double>(frames) / v.rate);
     BASS_StreamFree(stream);
 
     auto decoder = OpenBytes(file);

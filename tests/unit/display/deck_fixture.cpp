@@ -20,49 +20,31 @@ class ToolkitEnvironment : public ::testing::Environment {
 
 const auto* const kToolkit = ::testing::AddGlobalTestEnvironment(new ToolkitEnvironment);
 
-void FillFullNumbers(DeckProfile& p) {
-  p.folderGadget = 12, p.listGadget = 11, p.playingFlagGadget = 13;
-  p.seekCanvasImage = 19, p.seekScaleImage = 17, p.seekMarkerImage = 18, p.seekGadget = 19;
-  p.volumeCanvasImage = 15, p.volumeSlotImage = 16, p.volumeKnobImage = 14, p.volumeGadget = 15;
-  p.elapsedGadget = 20, p.totalGadget = 21;
-  p.canvasFill = Rgb(176, 176, 176);
-  p.headshellOverlay = true;
-}
-
-void FillMiniNumbers(DeckProfile& p) {
-  p.folderGadget = 10, p.listGadget = 9, p.playingFlagGadget = 11;
-  p.seekCanvasImage = 17, p.seekScaleImage = 15, p.seekMarkerImage = 16, p.seekGadget = 17;
-  p.volumeCanvasImage = 13, p.volumeSlotImage = 14, p.volumeKnobImage = 12, p.volumeGadget = 13;
-  p.elapsedGadget = 18, p.totalGadget = 19;
-  p.canvasFill = Rgb(11, 7, 6);
-  p.headshellOverlay = false;
+// The build's layer with its x taken from the test deck instead.
+CanvasLayer FollowingX(const CanvasLayer& layer, const int* x) {
+  CanvasLayer copy = layer;
+  copy.x = x;
+  return copy;
 }
 
 }  // namespace
 
-void FillProfile(DeckProfile& profile, Build build, TitleForm title) {
-  if (build == Build::Full) FillFullNumbers(profile);
-  else FillMiniNumbers(profile);
-  profile.titleForm = title;
-  profile.playSpeed = 1.5f;
-}
-
 TestDeck::TestDeck(Build build, TitleForm title) {
   state.volume = 1.0f;
   state.volumeKnobX = 20;
-  FillProfile(profile, build, title);
+  profile = build == Build::Full ? full::kProfile : mini::kProfile;
+  profile.titleForm = title;
   if (build == Build::Full) {
-    beneath[0] = {kFullSkinImage, &fullSkinX, -17, 435, 360};
-    above = {CanvasLayer{kSwitchImage, &powerSwitchX, 9, 21, 18},
-             CanvasLayer{kLampImage, &powerLampX, 7, 16, 16},
-             CanvasLayer{kGlowImage, &glowCanvasX, 279, 35, 35}};
+    const std::span<const CanvasLayer> layers = full::kProfile.above;
+    beneath[0] = FollowingX(full::kProfile.beneath[0], &fullSkinX);
+    above = {FollowingX(layers[0], &powerSwitchX), FollowingX(layers[1], &powerLampX),
+             FollowingX(layers[2], &glowCanvasX)};
     profile.beneath = std::span<const CanvasLayer>(beneath.data(), 1);
     profile.above = above;
   } else {
-    beneath = {CanvasLayer{kPausedSkinImage, &pausedSkinX, -100, 435, 550},
-               CanvasLayer{kPlayingSkinImage, &playingSkinX, -100, 435, 550}};
+    const std::span<const CanvasLayer> layers = mini::kProfile.beneath;
+    beneath = {FollowingX(layers[0], &pausedSkinX), FollowingX(layers[1], &playingSkinX)};
     profile.beneath = beneath;
-    profile.above = {};
   }
 }
 

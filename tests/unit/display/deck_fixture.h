@@ -1,6 +1,6 @@
 #pragma once
-// Test decks: the shared state record, the x of each canvas layer, and a
-// DeckProfile of the full or the mini build's numbers whose layers follow them.
+// Test decks: the shared state record, the x of each canvas layer, and the
+// full or the mini build's own DeckProfile whose layers follow them.
 #include <windows.h>
 
 #include <array>
@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "full/skin_table.h"
+#include "mini/skin_table.h"
 #include "profile/colour.h"
 #include "profile/deck_profile.h"
 #include "profile/deck_state.h"
@@ -15,9 +17,10 @@
 enum class Build { Full, Mini };
 
 // Image numbers of the full build's renderer.
-constexpr int kFullSkinImage = 3, kSwitchImage = 5, kLampImage = 6, kGlowImage = 7;
+constexpr int kFullSkinImage = full::kSkin, kSwitchImage = full::kPowerSwitchOff,
+              kLampImage = full::kPowerLampLit, kGlowImage = full::kStartButtonLit;
 // Image numbers of the mini build's skins: paused, playing.
-constexpr int kPausedSkinImage = 25, kPlayingSkinImage = 2;
+constexpr int kPausedSkinImage = mini::kPausedSkin, kPlayingSkinImage = mini::kPlayingSkin;
 
 // Non-movable: the profile points into the deck itself.
 struct TestDeck {
@@ -26,19 +29,16 @@ struct TestDeck {
   TestDeck& operator=(const TestDeck&) = delete;
 
   DeckState state{};
-  // Full build: the overlays' x; -100 puts one outside the canvas.
-  int powerSwitchX = -100, powerLampX = 272, glowCanvasX = -100;
+  // Full build: the overlays' x; kHidden puts one outside the canvas.
+  int powerSwitchX = full::kHidden, powerLampX = full::kPowerLampOn, glowCanvasX = full::kHidden;
   // Mini build: the x of the paused and the playing skin.
-  int pausedSkinX = -1000, playingSkinX = -114;
+  int pausedSkinX = mini::kSkinAway, playingSkinX = mini::kSkinShown;
   // Full build: the skin's fixed x.
-  int fullSkinX = -30;
+  int fullSkinX = -full::kCanvasLeft;
   std::array<CanvasLayer, 2> beneath{};
   std::array<CanvasLayer, 3> above{};
   DeckProfile profile{};
 };
-
-// Fills every field of the profile but the layers with the numbers of the build.
-void FillProfile(DeckProfile& profile, Build build, TitleForm title);
 
 // A 32-bit image whose pixel (x, y) is colourAt(x, y) (red + green * 256 + blue * 65536).
 HBITMAP PaintedImage(int image, int width, int height,

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kFullSide = 300, kMiniSide = 137;
+constexpr int kFullSide = full::kCanvasSize, kMiniSide = mini::kCanvasSize;
 const int kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255),
           kYellow = Rgb(255, 255, 0);
 const int kLamp = Rgb(10, 250, 230), kGlow = Rgb(250, 250, 240);
@@ -64,7 +64,9 @@ ExpectedFrame FrameWithoutRecord(const TestDeck& s, bool skin) {
                       std::vector<bool>(kFullSide * kFullSide)};
   for (int y = 0; y < kFullSide; ++y)
     for (int x = 0; x < kFullSide; ++x)
-      frame.colour[y * kFullSide + x] = skin ? SkinColour(x + 30, y + 17) : Rgb(176, 176, 176);
+      frame.colour[y * kFullSide + x] =
+          skin ? SkinColour(x + full::kCanvasLeft, y + full::kCanvasTop)
+               : full::kProfile.canvasFill;
   auto paint = [&](int left, int top, int width, int height, auto colourAt) {
     for (int y = top; y < top + height; ++y)
       for (int x = left; x < left + width; ++x)
@@ -75,9 +77,10 @@ ExpectedFrame FrameWithoutRecord(const TestDeck& s, bool skin) {
   };
   for (const HeadshellBox& box : HeadshellBoxes())
     paint(box.x, box.top, box.width, box.height, [&](int, int) { return box.colour; });
-  paint(s.powerSwitchX, 9, 21, 18, SwitchColour);
-  paint(s.powerLampX, 7, 16, 16, [](int, int) { return kLamp; });
-  paint(s.glowCanvasX, 279, 35, 35, [](int, int) { return kGlow; });
+  const auto& [powerSwitch, lamp, glow] = s.above;
+  paint(s.powerSwitchX, powerSwitch.y, powerSwitch.width, powerSwitch.height, SwitchColour);
+  paint(s.powerLampX, lamp.y, lamp.width, lamp.height, [](int, int) { return kLamp; });
+  paint(s.glowCanvasX, glow.y, glow.width, glow.height, [](int, int) { return kGlow; });
   return frame;
 }
 
@@ -95,10 +98,11 @@ class RecordFrame : public ::testing::Test {
   void SetUp() override {
     token_ = StartGdiplus();
     newImage(kCanvasImage, kFullSide, kFullSide, 32);
-    PaintedImage(kFullSkinImage, 435, 360, SkinColour);
-    PaintedImage(kSwitchImage, 21, 18, SwitchColour);
-    SolidImage(kLampImage, 16, 16, kLamp);
-    SolidImage(kGlowImage, 35, 35, kGlow);
+    const auto& [powerSwitch, lamp, glow] = deck_.above;
+    PaintedImage(kFullSkinImage, kDeck.clientWidth, kDeck.closedHeight, SkinColour);
+    PaintedImage(kSwitchImage, powerSwitch.width, powerSwitch.height, SwitchColour);
+    SolidImage(kLampImage, lamp.width, lamp.height, kLamp);
+    SolidImage(kGlowImage, glow.width, glow.height, kGlow);
   }
   void TearDown() override {
     StopGdiplus(token_);
@@ -144,8 +148,7 @@ TEST_F(RecordFrame, RecordIsHalfTurnedAtZeroAndTurnsClockwise) {
 // shows.
 TEST_F(RecordFrame, PictureOfAnySizeFillsTheCanvas) {
   const int purple = Rgb(120, 30, 200);
-  const struct { int width, height; } sizes[] = {{3, 3}, {17, 9}, {64, 64}, {600, 600},
-                                                 {640, 480}};
+  const struct { int width, height; } sizes[] = {{3, 3}, {17, 9}, {64, 64}, {600, 600}, {640, 480}};
   const ExpectedFrame bare = FrameWithoutRecord(deck_, true);
   for (auto size : sizes) {
     std::string file = PictureFolder() + "solid" + std::to_string(size.width) + ".png";
@@ -200,11 +203,13 @@ struct SwitchCase {
   int powerLampX;
 };
 
-// Power off puts the switch at -6, cut by the canvas edge; power on moves it
-// to -100, wholly outside, and the lamp to (272, 7). Without a record every
+// Power off puts the switch at kPowerSwitchOffX, cut by the canvas edge; power on moves it
+// wholly outside, and the lamp onto the canvas. Without a record every
 // other pixel is the skin, so the whole frame is known.
 TEST_F(RecordFrame, SwitchAndLampFollowTheirFields) {
-  const SwitchCase cases[] = {{-6, -100}, {-100, 272}, {-100, -100}};
+  const SwitchCase cases[] = {{full::kPowerSwitchOffX, full::kHidden},
+                              {full::kHidden, full::kPowerLampOn},
+                              {full::kHidden, full::kHidden}};
   for (const SwitchCase& c : cases) {
     deck_.powerSwitchX = c.powerSwitchX;
     deck_.powerLampX = c.powerLampX;
@@ -212,7 +217,7 @@ TEST_F(RecordFrame, SwitchAndLampFollowTheirFields) {
     EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_, true), false), 0)
         << c.powerSwitchX << " " << c.powerLampX;
   }
-  deck_.powerSwitchX = -6;
+  deck_.powerSwitchX = full::kPowerSwitchOffX;
   std::vector<int> off = Draw(nullptr, 0.0f);
   EXPECT_EQ(At(off, kFullSide, 0, 9), SwitchColour(6, 0));
   EXPECT_EQ(At(off, kFullSide, 14, 26), SwitchColour(20, 0));
@@ -240,27 +245,29 @@ TEST_F(RecordFrame, WithoutGdiplusOrPictureTheFrameIsSkinAndOverlays) {
     if (c.skinMissing) deck_.beneath[0].image = 99;
     void* picture = LoadDiscBitmap(PictureFolder() + "нет такого.png");
     EXPECT_EQ(picture, nullptr) << c.name;
-    deck_.powerSwitchX = -6;
+    deck_.powerSwitchX = full::kPowerSwitchOffX;
     std::vector<int> frame = Draw(picture, 45.0f);
-    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_, !c.skinMissing), false),
-              0)
+    EXPECT_EQ(CountDifferences(frame, FrameWithoutRecord(deck_, !c.skinMissing), false), 0)
         << c.name;
   }
 }
 
-// In the mini build the skin whose x is -1000 lies outside the canvas,
-// the one at -114 shows; pausing swaps them on the next frame.
+// In the mini build the skin whose x is kSkinAway lies outside the canvas,
+// the one at kSkinShown shows; pausing swaps them on the next frame.
 TEST(MiniRecordFrame, PausingSwapsTheSkinBehindTheRecord) {
   std::uintptr_t token = StartGdiplus();
   TestDeck deck(Build::Mini);
   newImage(kCanvasImage, kMiniSide, kMiniSide, 32);
   const int paused = Rgb(90, 40, 10), playing = Rgb(10, 40, 90);
-  SolidImage(kPausedSkinImage, 435, 550, paused);
-  SolidImage(kPlayingSkinImage, 435, 550, playing);
+  SolidImage(kPausedSkinImage, kDeck.clientWidth, kDeck.openHeight, paused);
+  SolidImage(kPlayingSkinImage, kDeck.clientWidth, kDeck.openHeight, playing);
   void* picture = LoadDiscBitmap(QuadrantPicture());
   ASSERT_NE(picture, nullptr);
-  const struct { int pausedX, playingX, corner; } cases[] = {
-      {-114, -1000, paused}, {-1000, -114, playing}, {-114, -1000, paused}};
+  const struct {
+    int pausedX, playingX, corner;
+  } cases[] = {{mini::kSkinShown, mini::kSkinAway, paused},
+               {mini::kSkinAway, mini::kSkinShown, playing},
+               {mini::kSkinShown, mini::kSkinAway, paused}};
   for (auto c : cases) {
     deck.pausedSkinX = c.pausedX;
     deck.playingSkinX = c.playingX;
@@ -271,16 +278,18 @@ TEST(MiniRecordFrame, PausingSwapsTheSkinBehindTheRecord) {
     EXPECT_EQ(At(frame, kMiniSide, kMiniSide - 1, kMiniSide - 1), c.corner);
     EXPECT_EQ(At(frame, kMiniSide, 68, 30), kYellow);  // the half turn, then 45 degrees on
   }
-  deck.pausedSkinX = deck.playingSkinX = -1000;
+  deck.pausedSkinX = deck.playingSkinX = mini::kSkinAway;
   DrawRecord(deck.profile, nullptr, kCanvasImage, 0.0f);
-  EXPECT_EQ(ImagePixels(kCanvasImage)[70 * kMiniSide + 70], Rgb(11, 7, 6));
+  EXPECT_EQ(ImagePixels(kCanvasImage)[70 * kMiniSide + 70], mini::kProfile.canvasFill);
   StopGdiplus(token);
   releaseImages();
 }
 
 TEST(WideFileName, ConvertsTheAnsiTextToASystemString) {
-  const struct { std::string ansi; std::wstring wide; } cases[] = {
-      {"", L""}, {"a.png", L"a.png"}, {"ровел_мини4.png", L"ровел_мини4.png"}};
+  const struct {
+    std::string ansi;
+    std::wstring wide;
+  } cases[] = {{"", L""}, {"a.png", L"a.png"}, {"ровел_мини4.png", L"ровел_мини4.png"}};
   for (const auto& c : cases) {
     BSTR text = WideFileName(c.ansi);
     ASSERT_NE(text, nullptr);

@@ -54,15 +54,18 @@ class TimeDisplay : public ::testing::Test {
   // with the third selected, and pictures whose colours can be found again.
   static void Build(TestDeck& deck) {
     const DeckProfile& p = deck.profile;
-    newWindow(kMainWindow, 0, 0, 435, 550, kProgramTitle, kDeckWindowFlags);
-    newImage(p.seekCanvasImage, 24, 120, 32);
-    SolidImage(p.seekScaleImage, 24, 120, Rgb(30, 30, 30));
-    SolidImage(p.seekMarkerImage, 22, 17, kMarker);
-    newImage(p.volumeCanvasImage, 60, 11, 32);
-    SolidImage(p.volumeSlotImage, 60, 11, Rgb(40, 40, 40));
-    SolidImage(p.volumeKnobImage, 13, 10, kKnob);
-    newPictureGadget(p.seekGadget, 400, 10, 24, 120, nullptr);
-    newPictureGadget(p.volumeGadget, 10, 300, 60, 11, nullptr);
+    const Box& bar = kDeck.seekBar;
+    const Box& slot = kDeck.volumeSlot;
+    newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.openHeight, kProgramTitle,
+              kDeckWindowFlags);
+    newImage(p.seekCanvasImage, bar.width, bar.height, 32);
+    SolidImage(p.seekScaleImage, bar.width, bar.height, Rgb(30, 30, 30));
+    SolidImage(p.seekMarkerImage, kDeck.faderCap.width, kDeck.faderCap.height, kMarker);
+    newImage(p.volumeCanvasImage, slot.width, slot.height, 32);
+    SolidImage(p.volumeSlotImage, slot.width, slot.height, Rgb(40, 40, 40));
+    SolidImage(p.volumeKnobImage, kDeck.volumeKnob.width, kDeck.volumeKnob.height, kKnob);
+    newPictureGadget(p.seekGadget, 400, 10, bar.width, bar.height, nullptr);
+    newPictureGadget(p.volumeGadget, 10, 300, slot.width, slot.height, nullptr);
     newLabelGadget(p.elapsedGadget, 10, 500, 80, 20, "x");
     newLabelGadget(p.totalGadget, 100, 500, 80, 20, "x");
     newListGadget(p.listGadget, 10, 370, 200, 100);
@@ -79,16 +82,19 @@ class TimeDisplay : public ::testing::Test {
   }
 
   static int MarkerRowShown(const TestDeck& deck) {
+    const int width = kDeck.seekBar.width;
     std::vector<int> pixels = ImagePixels(deck.profile.seekCanvasImage);
-    for (int y = 0; y < static_cast<int>(pixels.size()) / 24; ++y)
-      if (pixels[y * 24 + 10] == kMarker) return y;
+    for (int y = 0; y < static_cast<int>(pixels.size()) / width; ++y)
+      if (pixels[y * width + 10] == kMarker) return y;
     return -1;
   }
 
   int KnobXShown() const {
+    const Box& slot = kDeck.volumeSlot;
     std::vector<int> pixels = ImagePixels(deck_.profile.volumeCanvasImage);
-    for (int x = 0; x < 60 && pixels.size() >= 60 * 11; ++x)
-      if (pixels[5 * 60 + x] == kKnob) return x;
+    for (int x = 0;
+         x < slot.width && pixels.size() >= static_cast<std::size_t>(slot.width * slot.height); ++x)
+      if (pixels[5 * slot.width + x] == kKnob) return x;
     return -1;
   }
 
@@ -118,8 +124,10 @@ TEST_F(TimeDisplay, WithoutAStreamShowsNothingPlaying) {
 // Both builds' numbers; the mini title adds the entry's place in the list.
 TEST_F(TimeDisplay, PausedStreamShowsItsTimesAndName) {
   TestDeck mini(Build::Mini, TitleForm::EntryNameAndCount);
-  const struct { TestDeck& deck; const char* title; } cases[] = {{deck_, "тон.wav"},
-                                                                 {mini, "тон.wav   3/3"}};
+  const struct {
+    TestDeck& deck;
+    const char* title;
+  } cases[] = {{deck_, "тон.wav"}, {mini, "тон.wav   3/3"}};
   for (const auto& c : cases) {
     Build(c.deck);
     OpenPausedStream(c.deck);
@@ -158,12 +166,7 @@ TEST_F(TimeDisplay, KnobIsKeptInsideTheStrip) {
 }
 
 DeckState timerState{};
-DeckProfile TimerProfile() {
-  DeckProfile profile{};
-  FillProfile(profile, Build::Full, TitleForm::EntryName);
-  return profile;
-}
-const DeckProfile kTimerProfile = TimerProfile();
+const DeckProfile& kTimerProfile = full::kProfile;
 
 // The callback runs inside the event fetch on the window's 55 ms timer.
 TEST_F(TimeDisplay, TimerCallbackUpdatesTheLabels) {

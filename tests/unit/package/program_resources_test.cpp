@@ -1,7 +1,6 @@
 // The version resource and the manifest of both programs, read back from the
 // built files the way Explorer's properties and the loader read them.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>

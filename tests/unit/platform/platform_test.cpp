@@ -2,7 +2,6 @@
 // narrow literals are Windows-1251 bytes, and the ANSI code page is 1251,
 // so a Cyrillic file name passed to an ...A function names the right file.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>

@@ -12,6 +12,10 @@
 
 namespace {
 
+// A column over the fader's scale and a row through the volume slot.
+constexpr int kFaderX = kDeck.seekBar.x + 6;
+constexpr int kVolumeRow = kDeck.volumeSlot.y + 5;
+
 // Puts the cursor at a client point of window 0 and waits until the toolkit
 // reads it there (SetCursorPos reaches the X server asynchronously).
 bool PlaceCursor(int x, int y) {
@@ -42,10 +46,10 @@ bool WaitForLeftButton(bool down) {
   return true;
 }
 
-// The fader's top row (212) is the end of the track, row 312 its beginning.
+// The fader's top row is the end of the track, the hundredth row below it its beginning.
 TEST(ControlArithmetic, SeekPositionsOfTheFaderRows) {
-  constexpr std::int64_t kMinute = 60LL * 44100 * 4;      // 10584000 bytes
-  constexpr std::int64_t kFourHours = 240 * kMinute;      // 2540160000: above 2 GiB
+  constexpr std::int64_t kMinute = 60LL * 44100 * 4;  // 10584000 bytes
+  constexpr std::int64_t kFourHours = 240 * kMinute;  // 2540160000: above 2 GiB
   constexpr std::int64_t kOddLength = 12345;
   struct Case {
     int row;
@@ -54,15 +58,15 @@ TEST(ControlArithmetic, SeekPositionsOfTheFaderRows) {
     std::int64_t bytes;
   };
   const Case cases[] = {
-      {212, kMinute, 100, kMinute},
-      {212, kOddLength, 100, 12300},  // truncated before the multiplication
-      {262, kOddLength, 50, 6150},
-      {312, kMinute, 0, 0},
-      {313, kMinute, -1, -105840},
-      {331, kMinute, -19, -19 * 105840},
-      {212, kFourHours, 100, kFourHours},
-      {213, kFourHours, 99, 99 * 25401600LL},  // 2514758400: beyond 32 bits
-      {331, kFourHours, -19, -19 * 25401600LL},
+      {kFaderTop, kMinute, 100, kMinute},
+      {kFaderTop, kOddLength, 100, 12300},  // truncated before the multiplication
+      {kFaderTop + 50, kOddLength, 50, 6150},
+      {kFaderTop + 100, kMinute, 0, 0},
+      {kFaderTop + 101, kMinute, -1, -105840},
+      {kFaderTop + 119, kMinute, -19, -19 * 105840},
+      {kFaderTop, kFourHours, 100, kFourHours},
+      {kFaderTop + 1, kFourHours, 99, 99 * 25401600LL},  // 2514758400: beyond 32 bits
+      {kFaderTop + 119, kFourHours, -19, -19 * 25401600LL},
   };
   for (const Case& c : cases) {
     const int percent = SeekPercentAt(c.row, kFaderTop);
@@ -83,17 +87,17 @@ TEST_F(SeekFader, MovesAPlayingStreamAndIgnoresTheLowestRows) {
   state.lengthBytes = BASS_ChannelGetLength(state.stream, kPositionBytes);
   ASSERT_EQ(state.lengthBytes, 10 * 44100 * 2);
 
-  ASSERT_TRUE(PlaceCursor(400, 262));
+  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop + 50));
   SeekFromClick(state, full);
   EXPECT_EQ(state.seekBytes, 441000);
   EXPECT_GE(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
 
-  ASSERT_TRUE(PlaceCursor(400, 331));
+  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop + 119));
   SeekFromClick(state, full);
   EXPECT_LT(state.seekBytes, 0);
   EXPECT_GE(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
 
-  ASSERT_TRUE(PlaceCursor(400, 312));
+  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop + 100));
   SeekFromClick(state, full);
   EXPECT_EQ(state.seekBytes, 0);
   EXPECT_LT(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
@@ -110,7 +114,7 @@ TEST_F(SeekFader, TheTopRowEndsTheTrack) {
   setGadgetValue(kList, 0);
   StartTrack(state, full);
   state.lengthBytes = BASS_ChannelGetLength(state.stream, kPositionBytes);
-  ASSERT_TRUE(PlaceCursor(400, kFaderTop));
+  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop));
   SeekFromClick(state, full);
   ASSERT_EQ(state.lengthBytes, 882026);
   EXPECT_EQ(state.seekBytes, 882000);
@@ -122,7 +126,7 @@ using VolumeSlot = PlayerTest;
 TEST_F(VolumeSlot, FollowsTheCursorOnlyWhileTheLeftButtonIsDown) {
   state.volume = 0.7f;
   state.volumeKnobX = 30;
-  ASSERT_TRUE(PlaceCursor(380, 293));
+  ASSERT_TRUE(PlaceCursor(kVolumeSlotLeft + 57, kVolumeRow));
   ASSERT_TRUE(WaitForLeftButton(false));
   FollowVolumeSlot(state, full);
   EXPECT_EQ(state.volume, 0.7f);
@@ -136,9 +140,10 @@ TEST_F(VolumeSlot, FollowsTheCursorOnlyWhileTheLeftButtonIsDown) {
     int knob;
   };
   // Not clamped: the slot's edges give -0.12 and 1.04.
-  for (const Case c : {Case{324, -0.12f, -4}, Case{330, 0.0f, 2}, Case{380, 1.0f, 52},
-                       Case{382, 1.04f, 54}}) {
-    ASSERT_TRUE(PlaceCursor(c.x, 293));
+  for (const Case c :
+       {Case{kVolumeSlotLeft + 1, -0.12f, -4}, Case{kVolumeSlotLeft + 7, 0.0f, 2},
+        Case{kVolumeSlotLeft + 57, 1.0f, 52}, Case{kVolumeSlotLeft + 59, 1.04f, 54}}) {
+    ASSERT_TRUE(PlaceCursor(c.x, kVolumeRow));
     FollowVolumeSlot(state, full);
     EXPECT_EQ(state.mouseX, c.x);
     EXPECT_FLOAT_EQ(state.volume, c.volume) << c.x;

@@ -1,8 +1,9 @@
+#include "player/folder_scan.h"
+
 #include <windows.h>
 
 #include <algorithm>
 
-#include "player/folder_scan.h"
 #include "tests/unit/player/folder_listing.h"
 #include "tests/unit/player/player_fixture.h"
 #include "toolkit/gadgets.h"
@@ -18,8 +19,8 @@ std::vector<std::string> Sorted(std::vector<std::string> entries) {
 
 TEST_F(FolderScan, KeepsTrackSuffixesInAnyCaseAndFoldersLikeFiles) {
   TempFolder& folder = NewFolder("deck-scan-suffixes");
-  for (const char* name : {"Song.MP3", "a.Wav", "x.MID", "x.midi", "x.mpeg", "x.ogg",
-                           "x.mp3.bak", "notes.txt"})
+  for (const char* name :
+       {"Song.MP3", "a.Wav", "x.MID", "x.midi", "x.mpeg", "x.ogg", "x.mp3.bak", "notes.txt"})
     folder.addFile(name);
   folder.addFolder("old.mp3");
   folder.addFolder("sub");

@@ -1,3 +1,5 @@
+#include "player/open_file.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -7,7 +9,6 @@
 
 #include "audio/audio.h"
 #include "player/folder_scan.h"
-#include "player/open_file.h"
 #include "player/start_track.h"
 #include "tests/unit/player/player_fixture.h"
 #include "toolkit/gadgets.h"
@@ -35,9 +36,8 @@ TEST_F(SearchList, FindsTheNamedEntryAnywhereInTheList) {
     std::string name;
     int selected;
   };
-  const Case cases[] = {{"track 0.mp3", 0},     {"track 1000.mp3", 1000},
-                        {"Вальс.mp3", 1002},    {"track 1003.mp3", 1003},
-                        {"TRACK 5.mp3", -1},    {"missing.mp3", -1}};
+  const Case cases[] = {{"track 0.mp3", 0},       {"track 1000.mp3", 1000}, {"Вальс.mp3", 1002},
+                        {"track 1003.mp3", 1003}, {"TRACK 5.mp3", -1},      {"missing.mp3", -1}};
   for (const Case& c : cases) {
     setGadgetValue(kList, 3);
     SelectEntryNamed(state, full, c.name);

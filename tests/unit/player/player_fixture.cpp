@@ -6,6 +6,7 @@
 
 #include "audio/audio.h"
 #include "audio/test_hooks.h"
+#include "mini/skin_table.h"
 #include "tests/unit/audio/wav_bytes.h"
 #include "toolkit/facilities.h"
 #include "toolkit/toolkit.h"
@@ -21,18 +22,6 @@ void StartOnce() {
 }
 
 }  // namespace
-
-DeckProfile MakeProfile(bool selectsTrackIndex) {
-  DeckProfile profile{};
-  profile.folderGadget = kFolderLabel;
-  profile.listGadget = kList;
-  profile.playingFlagGadget = kPlayingFlag;
-  profile.playSpeed = selectsTrackIndex ? 0.45f : kPlaySpeed;
-  profile.scanSelectsTrackIndex = selectsTrackIndex;
-  profile.seekGadget = kFader;
-  profile.volumeGadget = kVolumeSlot;
-  return profile;
-}
 
 // A fresh name each time: the audio library's mixer may close a freed
 // stream's file a little later, so a folder just removed may still linger.
@@ -65,7 +54,8 @@ void TempFolder::addFile(const std::string& name, const std::vector<std::uint8_t
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(handle, INVALID_HANDLE_VALUE) << file;
   DWORD written = 0;
-  if (!bytes.empty()) WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  if (!bytes.empty())
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(handle);
   ASSERT_EQ(written, bytes.size());
   files_.push_back(file);
@@ -124,7 +114,8 @@ bool WaitForActivity(AudioHandle stream, std::uint32_t wanted, int milliseconds)
 // The audio library is started once per process: the first BASS_Init wins.
 void PlayerTest::SetUp() {
   StartOnce();
-  HWND window = newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.openHeight, kProgramTitle, kDeckWindowFlags);
+  HWND window = newWindow(kMainWindow, 0, 0, kDeck.clientWidth, kDeck.openHeight, kProgramTitle,
+                          kDeckWindowFlags);
   ASSERT_NE(window, nullptr);
   static bool audioStarted = BASS_Init(kDefaultDevice, 44100, 0, window, nullptr);
   ASSERT_TRUE(audioStarted);
@@ -132,13 +123,16 @@ void PlayerTest::SetUp() {
   ASSERT_NE(newLabelGadget(kFolderLabel, 0, 0, 0, 0, "Путь"), nullptr);
   ASSERT_NE(newCheckGadget(kPlayingFlag, 0, 0, 0, 0, ""), nullptr);
   const Box& slot = kDeck.volumeSlot;
-  ASSERT_NE(newPictureGadget(kVolumeSlot, slot.x, slot.y, slot.width, slot.height, nullptr), nullptr);
+  ASSERT_NE(newPictureGadget(kVolumeSlot, slot.x, slot.y, slot.width, slot.height, nullptr),
+            nullptr);
   const Box& bar = kDeck.seekBar;
   ASSERT_NE(newPictureGadget(kFader, bar.x, bar.y, bar.width, bar.height, nullptr), nullptr);
   state.volume = 1.0f;
   state.volumeKnobX = 20;
-  full = MakeProfile(false);
-  mini = MakeProfile(true);
+  full = full::kProfile;
+  mini = full::kProfile;
+  mini.scanSelectsTrackIndex = mini::kProfile.scanSelectsTrackIndex;
+  mini.playSpeed = mini::kProfile.playSpeed;
 }
 
 void PlayerTest::TearDown() {

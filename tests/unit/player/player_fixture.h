@@ -9,21 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "full/skin_table.h"
 #include "profile/deck_layout.h"
 #include "profile/deck_profile.h"
 #include "profile/deck_state.h"
 
-// The full build's numbers: list 11, folder label 12, flag 13, volume 15, fader 19.
-constexpr int kList = 11;
-constexpr int kFolderLabel = 12;
-constexpr int kPlayingFlag = 13;
-constexpr int kVolumeSlot = 15;
-constexpr int kFader = 19;
+// The full build's gadgets, which the test window holds.
+constexpr int kList = full::kTrackList;
+constexpr int kFolderLabel = full::kFolderText;
+constexpr int kPlayingFlag = full::kPlayingFlag;
+constexpr int kVolumeSlot = full::kVolumeGadget;
+constexpr int kFader = full::kSeekGadget;
 constexpr int kVolumeSlotLeft = kDeck.volumeSlot.x;
 constexpr int kFaderTop = kDeck.seekBar.y;
-constexpr float kPlaySpeed = 1.5f;
-
-DeckProfile MakeProfile(bool selectsTrackIndex);
+constexpr float kPlaySpeed = full::kPlaySpeed;
 
 // A folder under the system's temporary folder, removed with what it holds.
 class TempFolder {
@@ -64,6 +63,8 @@ class PlayerTest : public ::testing::Test {
   TempFolder& NewFolder(const std::string& name);
 
   DeckState state{};
+  // The full build's profile, and the mini build's way of playing over the
+  // same gadgets.
   DeckProfile full{};
   DeckProfile mini{};
 

@@ -1,5 +1,6 @@
-#include "audio/audio.h"
 #include "player/start_track.h"
+
+#include "audio/audio.h"
 #include "tests/unit/player/player_fixture.h"
 #include "toolkit/gadgets.h"
 

@@ -1,6 +1,7 @@
+#include "player/track_steps.h"
+
 #include "audio/audio.h"
 #include "player/start_track.h"
-#include "player/track_steps.h"
 #include "tests/unit/player/player_fixture.h"
 #include "toolkit/gadgets.h"
 

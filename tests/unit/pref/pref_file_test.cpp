@@ -1,7 +1,8 @@
 // The settings file on disk, each case in a folder of its own: what is
 // created, what is rewritten, and what is left alone.
-#include <windows.h>
+#include "toolkit/pref_file.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "toolkit/facilities.h"
-#include "toolkit/pref_file.h"
 
 namespace {
 
@@ -42,7 +42,8 @@ class PrefFileTest : public ::testing::Test {
   }
   void put(const std::string& name, const std::string& bytes,
            FILETIME stamp = {0x12345600, 0x01C0F000}) {
-    HANDLE file = CreateFileA((folder_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file =
+        CreateFileA((folder_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -190,10 +191,14 @@ TEST_F(PrefFileTest, MarkAfterAnEmptyLineDoesNotLoseTheSavedKeys) {
 TEST_F(PrefFileTest, NextSaveRemovesLeftoversOfAKilledSaveAndNothingElse) {
   const std::vector<std::string> leftovers = {"плейлист.pcs.1f4.tmp", "плейлист.pcs.a.tmp",
                                               "плейлист.PCS.deadbeef.tmp"};
-  std::vector<std::string> others = {
-      "prf1a2b.tmp",          "плейлист.pcs.tmp",     "плейлист.pcs.xyz.tmp",
-      "плейлист.pcs..tmp",    "other.pcs.12.tmp",     "плейлист.pcs.123456789.tmp",
-      "плейлист.pcs.12.tmp.bak", "xплейлист.pcs.12.tmp"};
+  std::vector<std::string> others = {"prf1a2b.tmp",
+                                     "плейлист.pcs.tmp",
+                                     "плейлист.pcs.xyz.tmp",
+                                     "плейлист.pcs..tmp",
+                                     "other.pcs.12.tmp",
+                                     "плейлист.pcs.123456789.tmp",
+                                     "плейлист.pcs.12.tmp.bak",
+                                     "xплейлист.pcs.12.tmp"};
   for (const std::string& name : leftovers) put(name, "Путь = old\r\n");
   for (const std::string& name : others) put(name, "keep");
   const std::string folderLike = "плейлист.pcs.ab.tmp";

@@ -135,10 +135,9 @@ TEST(PrefParse, WritesThatWouldNotReadBackAreRefused) {
     std::string key, value;
     bool holds;
   } cases[] = {
-      {"Путь", "D:\\a b", true}, {"", "v", true},          {"k", " v", true},
-      {"a b", "=", true},            {"k\r", "v", false},      {"k", "v\nx = 1", false},
-      {"k", "v\r", false},           {"a=b", "v", false},      {" k", "v", false},
-      {"k\t", "v", false},           {";k", "v", false},       {"[k", "v", false},
+      {"Путь", "D:\\a b", true}, {"", "v", true},          {"k", " v", true},   {"a b", "=", true},
+      {"k\r", "v", false},       {"k", "v\nx = 1", false}, {"k", "v\r", false}, {"a=b", "v", false},
+      {" k", "v", false},        {"k\t", "v", false},      {";k", "v", false},  {"[k", "v", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(prefLineHolds(c.key, c.value), c.holds) << c.key << "|" << c.value;

@@ -18,14 +18,21 @@ TEST(PrefTemporary, NamesAreRecognisedOnlyInTheirExactShape) {
     std::string candidate;
     bool ours;
   } cases[] = {
-      {"плейлист.pcs.0.tmp", true},     {"ПЛЕЙЛИСТ.PCS.0.tmp", false},  // Cyrillic case differs
-      {"плейлист.PCS.ab.tmp", true},    {"плейлист.pcs.AB.tmp", false},
-      {"плейлист.pcs.tmp", false},      {"плейлист.pcs..tmp", false},
-      {"плейлист.pcs.123456789.tmp", false}, {"плейлист.pcs.12.TMP", false},
-      {"плейлист.pcs", false},          {"prf1a2b.tmp", false},
-      {"плейлист.pcsx12.tmp", false},   {"плейлист.pcs.1 2.tmp", false},
+      {"плейлист.pcs.0.tmp", true},
+      {"ПЛЕЙЛИСТ.PCS.0.tmp", false},  // Cyrillic case differs
+      {"плейлист.PCS.ab.tmp", true},
+      {"плейлист.pcs.AB.tmp", false},
+      {"плейлист.pcs.tmp", false},
+      {"плейлист.pcs..tmp", false},
+      {"плейлист.pcs.123456789.tmp", false},
+      {"плейлист.pcs.12.TMP", false},
+      {"плейлист.pcs", false},
+      {"prf1a2b.tmp", false},
+      {"плейлист.pcsx12.tmp", false},
+      {"плейлист.pcs.1 2.tmp", false},
   };
-  for (const auto& c : cases) EXPECT_EQ(isPrefTemporaryName(name, c.candidate), c.ours) << c.candidate;
+  for (const auto& c : cases)
+    EXPECT_EQ(isPrefTemporaryName(name, c.candidate), c.ours) << c.candidate;
   EXPECT_FALSE(isPrefTemporaryName("", ".0.tmp"));
 }
 

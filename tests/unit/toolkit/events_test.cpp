@@ -1,7 +1,6 @@
 // The event fetch driven by real messages to real controls: which fetch an
 // event arrives in, and what the last-event state says after it.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 // the backdrop through an image gadget without an image, links, labels and
 // a list inside a panel.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -224,9 +223,9 @@ TEST_F(Gadgets, FindListItemComparesWholeTextsExactly) {
     std::string text;
     int found;
   };
-  const Case cases[] = {{"a.mp3", 0},     {"Вальс.mp3", 1}, {"вальс.mp3", 3}, {"a.mp3x", 2},
-                        {"A.MP3", -1},    {"a.mp", -1},     {"b.mp3", 5},     {"", -1},
-                        {"ВАЛЬС.mp3", -1}};
+  const Case cases[] = {{"a.mp3", 0},  {"Вальс.mp3", 1}, {"вальс.mp3", 3},
+                        {"a.mp3x", 2}, {"A.MP3", -1},    {"a.mp", -1},
+                        {"b.mp3", 5},  {"", -1},         {"ВАЛЬС.mp3", -1}};
   for (const Case& c : cases) EXPECT_EQ(findListItem(21, c.text), c.found) << c.text;
   EXPECT_EQ(gadgetValue(21), 5);  // reading the entries selects nothing
   EXPECT_EQ(findListItem(99, "a.mp3"), -1);

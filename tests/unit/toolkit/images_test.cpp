@@ -1,8 +1,8 @@
 #include "toolkit/images.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 #include <io.h>
+#include <png.h>
 #include <psapi.h>
 
 #include <algorithm>
@@ -44,8 +44,8 @@ std::vector<DecodeCase> decodeCases() {
   cases.push_back({"rgb", rgbPicture(), 24, {kRed, kGreen, kBlue, rgb(10, 20, 30)}});
   PngPicture rgba{2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {255, 0, 0, 0, 1, 2, 3, 128}, {}};
   cases.push_back({"rgba, alpha kept out of the colour", rgba, 32, {kRed, rgb(1, 2, 3)}});
-  PngPicture palette{3, 1, PNG_COLOR_TYPE_PALETTE, 4, false, {0x21, 0x00},
-                     {255, 255, 255, 0, 0, 255, 0, 255, 0}};
+  PngPicture palette{
+      3, 1, PNG_COLOR_TYPE_PALETTE, 4, false, {0x21, 0x00}, {255, 255, 255, 0, 0, 255, 0, 255, 0}};
   cases.push_back({"4-bit palette", palette, 24, {kGreen, kBlue, kWhite}});
   PngPicture grey{3, 1, PNG_COLOR_TYPE_GRAY, 8, false, {0, 128, 255}, {}};
   cases.push_back({"8-bit grey", grey, 24, {0, rgb(128, 128, 128), kWhite}});
@@ -80,8 +80,8 @@ TEST(DecodeImage, InterlacedPictureIsWhole) {
   std::vector<int> expected;
   for (int y = 0; y < 9; ++y)
     for (int x = 0; x < 9; ++x) {
-      p.rows.insert(p.rows.end(), {static_cast<unsigned char>(x * 20),
-                                   static_cast<unsigned char>(y * 20), 7});
+      p.rows.insert(p.rows.end(),
+                    {static_cast<unsigned char>(x * 20), static_cast<unsigned char>(y * 20), 7});
       expected.push_back(rgb(x * 20, y * 20, 7));
     }
   std::vector<unsigned char> bytes = encodePng(p);
@@ -150,7 +150,8 @@ SIZE_T committedBytes() {
 // libpng's read and info structs take some 7 KB a decode; a failure that
 // skipped their release would add about 20 MB over these rounds.
 TEST(DecodeImage, FailuresReleaseLibpngMemory) {
-  PngPicture p{64, 64, PNG_COLOR_TYPE_RGB, 8, false, std::vector<unsigned char>(64 * 64 * 3, 77), {}};
+  PngPicture p{64, 64, PNG_COLOR_TYPE_RGB, 8, false, std::vector<unsigned char>(64 * 64 * 3, 77),
+               {}};
   std::vector<unsigned char> good = encodePng(p);
   for (int round = 0; round < 200; ++round) decodeImage(1, good.data(), good.size() / 2);
   SIZE_T before = committedBytes();

@@ -1,5 +1,4 @@
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -24,8 +23,8 @@ class TemporaryFolder {
 
   const std::string& path() const { return path_; }
   void addFile(const std::string& name) const {
-    HANDLE file = CreateFileA((path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA((path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     CloseHandle(file);
   }
   void addFolder(const std::string& name) const {
@@ -41,8 +40,10 @@ class TemporaryFolder {
       std::string name = entry.cFileName;
       if (name == "." || name == "..") continue;
       std::string full = folder + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(full);
-      else DeleteFileA(full.c_str());
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        removeTree(full);
+      else
+        DeleteFileA(full.c_str());
     }
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
     RemoveDirectoryA(folder.c_str());

@@ -2,7 +2,6 @@
 // answered colour questions with) and leaves the images it was only lent;
 // and the toolkit starts again afterwards, as every test fixture relies on.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <vector>

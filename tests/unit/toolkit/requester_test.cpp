@@ -1,6 +1,5 @@
 #include <windows.h>
 #include <dlgs.h>
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -68,8 +67,8 @@ class DialogCanceller {
 };
 
 HWND makeOwnerWindow() {
-  HWND window = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
-                                200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                                100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   SetForegroundWindow(window);
   return window;
 }

@@ -45,9 +45,8 @@ struct PadCase {
 
 TEST(PadLeft, ExactWidthFromTheFirstPadCharacter) {
   const PadCase cases[] = {
-      {"5", 2, "00", "05"},   {"123", 2, "0", "12"}, {"7", 3, "", "  7"},
-      {"7", 3, "xy", "xx7"},  {"", 2, "0", "00"},    {"abc", 0, "0", ""},
-      {"abc", -4, "0", ""},   {"abc", 3, "0", "abc"},
+      {"5", 2, "00", "05"}, {"123", 2, "0", "12"}, {"7", 3, "", "  7"},  {"7", 3, "xy", "xx7"},
+      {"", 2, "0", "00"},   {"abc", 0, "0", ""},   {"abc", -4, "0", ""}, {"abc", 3, "0", "abc"},
   };
   for (const PadCase& c : cases)
     EXPECT_EQ(padLeft(c.text, c.width, c.pad), c.result) << c.text << " " << c.width;
@@ -60,17 +59,37 @@ struct IntegerCase {
 
 TEST(ParseInteger, BlanksSignBaseAndStop) {
   const IntegerCase cases[] = {
-      {"Нет", 0},      {"  12x", 12},     {"-3", -3},         {"+8", 8},
-      {"$1F", 31},     {"$ff", 255},      {"-$10", -16},      {"%101", 5},
-      {"%102", 2},     {"\t \t42", 42},   {"", 0},            {"-", 0},
-      {"$", 0},        {"%", 0},          {"$G", 0},          {" - 3", 0},
-      {"\n5", 0},      {"007", 7},        {"12 34", 12},      {"1.5", 1},
-      {"9223372036854775807", INT64_MAX}, {"-9223372036854775808", INT64_MIN},
+      {"Нет", 0},
+      {"  12x", 12},
+      {"-3", -3},
+      {"+8", 8},
+      {"$1F", 31},
+      {"$ff", 255},
+      {"-$10", -16},
+      {"%101", 5},
+      {"%102", 2},
+      {"\t \t42", 42},
+      {"", 0},
+      {"-", 0},
+      {"$", 0},
+      {"%", 0},
+      {"$G", 0},
+      {" - 3", 0},
+      {"\n5", 0},
+      {"007", 7},
+      {"12 34", 12},
+      {"1.5", 1},
+      {"9223372036854775807", INT64_MAX},
+      {"-9223372036854775808", INT64_MIN},
       // beyond 64 bits the value stays at the edge instead of wrapping
-      {"9223372036854775808", INT64_MAX}, {"-9223372036854775809", INT64_MIN},
-      {"18446744073709551617", INT64_MAX}, {"-18446744073709551617", INT64_MIN},
-      {"99999999999999999999999999", INT64_MAX}, {"$FFFFFFFFFFFFFFFF", INT64_MAX},
-      {"$10000000000000001", INT64_MAX},  {"-%1" + std::string(70, '1'), INT64_MIN},
+      {"9223372036854775808", INT64_MAX},
+      {"-9223372036854775809", INT64_MIN},
+      {"18446744073709551617", INT64_MAX},
+      {"-18446744073709551617", INT64_MIN},
+      {"99999999999999999999999999", INT64_MAX},
+      {"$FFFFFFFFFFFFFFFF", INT64_MAX},
+      {"$10000000000000001", INT64_MAX},
+      {"-%1" + std::string(70, '1'), INT64_MIN},
   };
   for (const IntegerCase& c : cases) EXPECT_EQ(parseInteger(c.text), c.value) << c.text;
 }
@@ -79,7 +98,7 @@ TEST(TimeParts, MinutesWithinTheHourSecondsWithinTheMinute) {
   const struct {
     std::int64_t seconds, minutes, secondsLeft;
   } cases[] = {
-      {3725, 2, 5}, {59, 0, 59}, {60, 1, 0}, {3599, 59, 59}, {3600, 0, 0},
+      {3725, 2, 5}, {59, 0, 59}, {60, 1, 0},    {3599, 59, 59},    {3600, 0, 0},
       {0, 0, 0},    {-1, 0, 0},  {-3725, 0, 0}, {INT64_MIN, 0, 0},
   };
   for (const auto& c : cases) {

@@ -3,7 +3,6 @@
 // and gadget tests share: fetching with a deadline, solid bitmaps, pixels
 // read back from the window's surface, real mouse input.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <functional>

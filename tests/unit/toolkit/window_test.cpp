@@ -1,7 +1,6 @@
 // Windows and placement: the window newWindow makes, the keep value, numbers
 // that name nothing, and reuse of a number.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "toolkit_window.h"
