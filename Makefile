@@ -12,7 +12,7 @@ CLANG   := $(BUILD)/clang-x86_64
 PYTEST  := /usr/bin/python3 -m pytest
 
 .PRECIOUS: $(BUILD)/%/CMakeCache.txt
-.PHONY: all bootstrap build build-x64 dist package clang-check layers run run-mini test unit tools-test e2e soak bench clean \
+.PHONY: all bootstrap build build-x64 dist package clang-check layers format format-check run run-mini test unit tools-test e2e soak bench clean \
         fuzz-build fuzz fuzz-check soak-kill soak-player
 
 all: build
@@ -77,7 +77,15 @@ fuzz-check: fuzz-build
 layers:
 	@scripts/check-layers
 
-test: layers unit clang-check tools-test fuzz-check e2e
+# The house style is .clang-format's; third_party/ keeps its own.
+SOURCES = $(shell git ls-files '*.cpp' '*.h' '*.c' '*.inc' | grep -v '^third_party/')
+format: bootstrap
+	clang-format-14 -i $(SOURCES)
+
+format-check: bootstrap
+	@clang-format-14 --dry-run --Werror $(SOURCES) && echo "format-check: every source is formatted"
+
+test: layers format-check unit clang-check tools-test fuzz-check e2e
 
 # The mini killed 200 times while it saves its playlist (make test kills it 30 times).
 soak-kill: dist

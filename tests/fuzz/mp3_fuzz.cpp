@@ -10,7 +10,6 @@
 
 namespace {
 
-
 std::int64_t readAll(Mp3Decoder& decoder) {
   std::vector<float> out(1152 * decoder.format().channels);
   std::int64_t total = 0;

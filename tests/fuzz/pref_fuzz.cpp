@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "toolkit/pref_session.h"
 #include "toolkit/pref_temporary.h"
-#include "fuzz_check.h"
 
 // Global, where lookup from std::vector's comparison finds it.
 static bool operator==(const PrefEntry& a, const PrefEntry& b) {
@@ -22,7 +22,6 @@ struct Write {
   std::string key;
   std::string value;
 };
-
 
 std::vector<Write> writesFrom(std::string_view text) {
   std::vector<std::string> parts;

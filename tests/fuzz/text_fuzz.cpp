@@ -6,11 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include "toolkit/text.h"
 #include "fuzz_check.h"
+#include "toolkit/text.h"
 
 namespace {
-
 
 bool isDigitOf(char c, int base) {
   int value = -1;

@@ -17,7 +17,6 @@ constexpr std::uint32_t kOutputRate = 44100;
 constexpr std::size_t kBlockFrames = 441;  // one 10 ms mixer block
 constexpr int kMostPulls = 64;
 
-
 void readAll(Decoder& decoder) {
   const AudioFormat format = decoder.format();
   check(format.channels >= 1 && format.rate >= 1);

@@ -138,10 +138,12 @@ TEST(WavDecoder, UnfinishedOrCutDataSizesPlayWhatThereIs) {
 // the end of the file) decodes to more frames than the scan of its headers
 // counted; the stream still ends at the length it reports.
 TEST(WavDecoder, DamagedMpegPayloadPlaysNoMoreThanItsLength) {
-  Bytes file{'R', 'I', 'F', 'F', 0xb8, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 0x10, 0, 0, 0};
-  const Bytes rest = Raw({0x50, 0x00, 0x2b, 0x22, 0x11, 0x00, 0xff, 0xff, 0xff, 0xff, 0x09, 0x00, 0x00, 0x49,
-                          0x00, 0x49, 'd', 'a', 't', 'a', 0xfb, 0xff, 0x74, 0x61, 0xff, 0xff, 0x00, 0x00,
-                          0x49, 0xff, 0xff, 0x00, 0x25, 0xb9, 0x3a, 0xff, 0xff, 0xff, 0x09, 0x00, 0x00, 0x49});
+  Bytes file{'R', 'I', 'F', 'F', 0xb8, 0,   0,    0, 'W', 'A',
+             'V', 'E', 'f', 'm', 't',  ' ', 0x10, 0, 0,   0};
+  const Bytes rest =
+      Raw({0x50, 0x00, 0x2b, 0x22, 0x11, 0x00, 0xff, 0xff, 0xff, 0xff, 0x09, 0x00, 0x00, 0x49,
+           0x00, 0x49, 'd',  'a',  't',  'a',  0xfb, 0xff, 0x74, 0x61, 0xff, 0xff, 0x00, 0x00,
+           0x49, 0xff, 0xff, 0x00, 0x25, 0xb9, 0x3a, 0xff, 0xff, 0xff, 0x09, 0x00, 0x00, 0x49});
   file.insert(file.end(), rest.begin(), rest.end());
   auto decoder = Open(file);
   ASSERT_NE(decoder, nullptr);
@@ -150,7 +152,8 @@ TEST(WavDecoder, DamagedMpegPayloadPlaysNoMoreThanItsLength) {
   for (int pass = 0; pass < 2; ++pass) {
     SCOPED_TRACE(pass == 0 ? "from the start" : "after a seek to the start");
     std::int64_t total = 0;
-    while (const std::size_t got = decoder->read(samples.data(), 4096)) total += static_cast<std::int64_t>(got);
+    while (const std::size_t got = decoder->read(samples.data(), 4096))
+      total += static_cast<std::int64_t>(got);
     EXPECT_LE(total, length);
     ASSERT_TRUE(decoder->seek(0));
   }
