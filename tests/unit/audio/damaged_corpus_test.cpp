@@ -90,9 +90,10 @@ TEST_F(DamagedCorpus, EachFileGivesNothingOrPlaysToAnEnd) {
     if (h == 0) continue;
     const std::int64_t length = BASS_ChannelGetLength(h, kPositionBytes);
     const double seconds = BASS_ChannelBytes2Seconds(h, length);
-    if (seconds > 1.0)
+    if (seconds > 1.0) {
       EXPECT_TRUE(BASS_ChannelSetPosition(h, length - static_cast<std::int64_t>(length / seconds),
                                           kPositionBytes));
+    }
     EXPECT_TRUE(BASS_ChannelPlay(h, false));
     playing.emplace_back(file, h);
   }
