@@ -149,6 +149,35 @@ class Recording:
         stop_process(self.process, first_signal=signal.SIGINT)
         return Sound.load(self.path)
 
+    def so_far(self):
+        """What has been recorded until now (the header's sizes are not written yet)."""
+        data = self.path.read_bytes() if self.path.exists() else b""
+        at = data.find(b"data")
+        samples = numpy.frombuffer(data[at + 8:len(data) - (len(data) - at - 8) % 4], dtype="<i2") \
+            if at >= 0 else numpy.zeros(0, dtype="<i2")
+        return Sound(samples.reshape(-1, 2).astype(numpy.float64).mean(axis=1) / 32768.0, 44100)
+
+    def steady_level(self, skip=0.5, span=0.5, tolerance_db=0.5, timeout=10.0):
+        """Records until the level holds: after the first `skip` seconds, the
+        last two spans agree within tolerance_db. A change of volume reaches
+        the sink only after the output's buffers, later still on a loaded
+        machine, so a fixed stretch of recording can still hold the old level.
+        Stops the recording and returns that level; None by the deadline."""
+        deadline = time.monotonic() + timeout
+        level = None
+        while level is None and time.monotonic() < deadline:
+            time.sleep(0.1)
+            sound = self.so_far()
+            end = sound.seconds()
+            if end < skip + 2 * span:
+                continue
+            last = sound.window(end - span, end).level_db()
+            before = sound.window(end - 2 * span, end - span).level_db()
+            if math.isfinite(last) and abs(last - before) < tolerance_db:
+                level = (last + before) / 2
+        self.stop()
+        return level
+
 
 @dataclass
 class Sound:

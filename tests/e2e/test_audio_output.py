@@ -26,8 +26,8 @@ def play_and_record(wine, pulse, track, volume, artifacts):
     assert end - start > 1.0
     # The edges hold the fade-in and the stop; the middle is the tone.
     steady = sound.window(start + 0.2, end - 0.2)
-    # The volume is set just after the play request, as the players do, and
-    # the very first blocks already have it.
+    # The volume is set before the play request, as the players do, so the
+    # very first blocks already have it.
     onset = sound.window(start, start + 0.1)
     assert onset.level_db() < steady.level_db() + 1.0
     return steady

@@ -17,9 +17,9 @@ int main(int argc, char** argv) {
   if (!BASS_Init(kDefaultDevice, 44100, 0, nullptr, nullptr)) return 3;
   const AudioHandle stream = BASS_StreamCreateFile(false, argv[1], 0, 0, 0);
   if (!stream) return 4;
-  // The players' order: play first, then set the volume.
-  BASS_ChannelPlay(stream, false);
+  // The players' order: the volume first, so the very first block has it.
   BASS_ChannelSetAttribute(stream, kVolumeAttribute, static_cast<float>(std::atof(argv[2])));
+  BASS_ChannelPlay(stream, false);
   Sleep(static_cast<DWORD>(std::atof(argv[3]) * 1000));
   const double position =
       BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, kPositionBytes));
