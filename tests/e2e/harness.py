@@ -40,7 +40,7 @@ def wait_until(predicate, timeout, interval=0.05, what="condition"):
         time.sleep(interval)
 
 
-def screenshot_until(app, name, shows, timeout=10):
+def screenshot_until(app, name, shows, timeout=30):
     """Takes screenshots of the client area until shows(picture) holds for
     one; returns that picture (RGB) or raises."""
     def shown():

@@ -257,15 +257,24 @@ class Soak:
 
 
 def run(app, wine, folder, seconds, sample_seconds, warm_up, stir_seconds, log=print,
-        procstat=PROCSTAT):
+        procstat=PROCSTAT, min_tracks=0, longest=None):
+    """Runs `seconds`, and on until `min_tracks` have played (a loaded machine
+    plays fewer in the time) but no longer than `longest` seconds."""
     soak = Soak(app, wine, folder, log, procstat)
     soak.start()
     report = Report(warm_up=warm_up)
     started = time.monotonic()
     next_sample = started
     next_stir = started + stir_seconds
+    longest = seconds if longest is None else longest
+
+    def going():
+        elapsed = time.monotonic() - started
+        played = report.samples[-1].tracks if report.samples else 0
+        return elapsed < seconds or (played < min_tracks and elapsed < longest)
+
     log("seconds tracks  " + " | ".join(METRICS))
-    while time.monotonic() - started < seconds:
+    while going():
         if not app.alive():
             raise RuntimeError("deckplayer exited during the soak")
         now = time.monotonic()

@@ -36,11 +36,11 @@ def test_opening_a_file_near_the_end_lists_everything_and_plays_it(
     app = launch(program, workdir)
     app.click(*deck.POWER_SWITCH)
     app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 10, 0.2, "the panel to open")
+    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
     app.click(*deck.OPEN_LINK)
     app.answer_open_dialog(harness.windows_path(folder / chosen))
 
-    wait_until(lambda: app.title().startswith(chosen), 10, 0.1, f"{chosen} in the title")
+    wait_until(lambda: app.title().startswith(chosen), 30, 0.1, f"{chosen} in the title")
     shown = app.control(list_gadget, probe_timeout=300)
     assert list(shown.items) == listed
     assert shown.items[shown.selected] == chosen

@@ -50,7 +50,7 @@ def test_damaged_tracks_are_skipped_and_every_good_one_plays(launch, workdir, fo
     player = launch("deckplayer.exe", workdir)
     power_on_and_open_panel(player)
     open_file(player, music / FIRST)
-    wait_until(lambda: player.title() == FIRST, 10, 0.1, "the first track")
+    wait_until(lambda: player.title() == FIRST, 30, 0.1, "the first track")
     listed = player.control(LIST)
     items = list(listed.items)
     order = [name for name in items if name in tones]

@@ -37,7 +37,7 @@ def player(launch, workdir):
 def power_on_and_open_panel(app):
     app.click(*deck.POWER_SWITCH)
     app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 10, 0.2, "the panel to open")
+    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
 
 
 def open_file(app, path):
@@ -45,7 +45,7 @@ def open_file(app, path):
     app.answer_open_dialog(harness.windows_path(path))
 
 
-def playing_title(app, names, timeout=10):
+def playing_title(app, names, timeout=30):
     return wait_until(lambda: app.title() if app.title() in names else None, timeout, 0.1,
                       f"one of {names} in the title")
 
@@ -96,7 +96,7 @@ def test_power_lights_the_lamp_and_switching_off_stops_and_closes(player, tracks
     time.sleep(0.8)
     player.click(*deck.POWER_SWITCH)
     off_at = time.monotonic() - recording.started
-    wait_until(lambda: player.client_size() == deck.CLOSED_SIZE, 10, 0.2, "the panel to close")
+    wait_until(lambda: player.client_size() == deck.CLOSED_SIZE, 30, 0.2, "the panel to close")
     harness.screenshot_until(player, "power-off", lambda shot: not lit(shot))
     time.sleep(1.0)  # a second of the capture after the power went off
     sound = recording.stop()

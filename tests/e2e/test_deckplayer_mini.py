@@ -38,7 +38,7 @@ def close(app):
 def power_on_and_open_panel(app):
     app.click(*deck.POWER_SWITCH)
     app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 10, 0.2, "the panel to open")
+    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
 
 
 def test_without_a_playlist_it_lists_its_folder_and_remembers_it(launch, workdir):
@@ -61,7 +61,7 @@ def test_the_folder_chosen_and_the_entry_come_back(launch, workdir, music):
     power_on_and_open_panel(app)
     app.click(*deck.OPEN_LINK)
     app.answer_open_dialog(harness.windows_path(music / "two.wav"))
-    wait_until(lambda: app.title().startswith("two.wav   "), 10, 0.2, "two.wav to play")
+    wait_until(lambda: app.title().startswith("two.wav   "), 30, 0.2, "two.wav to play")
     listed = app.control(LIST)
     index = listed.items.index("two.wav")
     assert app.title() == f"two.wav   {index + 1}/3"
@@ -96,7 +96,7 @@ def test_pause_swings_the_tonearm_and_power_off_keeps_the_last_frame(launch, wor
     power_on_and_open_panel(app)
     app.click(*deck.OPEN_LINK)
     app.answer_open_dialog(path)
-    wait_until(lambda: app.title().startswith("one.wav   "), 10, 0.2, "one.wav to play")
+    wait_until(lambda: app.title().startswith("one.wav   "), 30, 0.2, "one.wav to play")
 
     playing = harness.image_rgb(app.screenshot("playing"))
     arm = numpy.s_[40:300, 250:deck.CLIENT_WIDTH]  # the tonearm's side of the deck, outside the label
@@ -109,7 +109,7 @@ def test_pause_swings_the_tonearm_and_power_off_keeps_the_last_frame(launch, wor
     time.sleep(0.5)
     app.click(*deck.POWER_SWITCH)
     off_at = time.monotonic() - recording.started
-    wait_until(lambda: app.client_size() == deck.CLOSED_SIZE, 10, 0.2, "the panel to close")
+    wait_until(lambda: app.client_size() == deck.CLOSED_SIZE, 30, 0.2, "the panel to close")
     left, top, side, _ = deck.canvas_box(deck.MINI)
     label = numpy.s_[top:top + side, left:left + side]
     frames = [harness.image_rgb(app.screenshot(f"off-{i}"))[label] for i in range(2)]

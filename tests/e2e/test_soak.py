@@ -6,6 +6,7 @@ import soak
 
 
 SHORT_RUN_LEAK_PERCENT_PER_100_TRACKS = 6.0
+MIN_TRACKS = 50  # the run goes on past three minutes, up to seven, until so many have played
 
 
 def test_three_minutes_without_a_clear_leak(launch, workdir, wine, tmp_path, artifacts):
@@ -17,12 +18,12 @@ def test_three_minutes_without_a_clear_leak(launch, workdir, wine, tmp_path, art
         lines.append(line)
         print(line)
     report = soak.run(player, wine, folder, seconds=180, sample_seconds=10, warm_up=60,
-                      stir_seconds=40, log=log)
+                      stir_seconds=40, log=log, min_tracks=MIN_TRACKS, longest=420)
     (artifacts / "soak.txt").write_text("\n".join(lines) + "\n" + report.text() + "\n")
     print(report.text())
     # Each slide of the panel waits for the window probe, slow under load.
     assert len(report.settled()) >= 5
-    assert report.samples[-1].tracks >= 50, "the player did not go round its folder"
+    assert report.samples[-1].tracks >= MIN_TRACKS, "the player did not go round its folder"
     # A hundred tracks are too few to tell 1 % from the wander (a run with
     # no leak fitted +2.1 % here; the hour soak, +0.3 %), so the short run
     # fails only on growth several times the wander; the hour soak keeps 1 %.
