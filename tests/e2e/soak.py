@@ -38,6 +38,8 @@ LIST = 11
 OPEN_SIZE = deck.OPEN_SIZE
 CLOSED_SIZE = deck.CLOSED_SIZE
 TRACK_SECONDS = 1.5
+# A title held this long means a click of the stir's resume was lost.
+STUCK_SECONDS = 20.0
 # What counts as a clear leak: this much growth per 100 tracks.
 LEAK_PERCENT_PER_100_TRACKS = 1.0
 
@@ -169,6 +171,8 @@ class Soak:
         self.reached = 0
         self.items = []
         self.idle_since = None
+        self.title = None
+        self.title_since = time.monotonic()
 
     def start(self):
         self.app.click(*deck.POWER_SWITCH)
@@ -232,11 +236,19 @@ class Soak:
         return self.reached
 
     def keep_going(self):
-        """At the end of the list (the idle title for a while) starts again."""
-        if self.app.title() != IDLE_TITLE:
+        """At the end of the list (the idle title for a while) starts again;
+        a track that stays far longer than any track plays is left paused
+        (seen in an hour's run under load), so the tonearm lift resumes it."""
+        title, now = self.app.title(), time.monotonic()
+        if title != self.title:
+            self.title, self.title_since = title, now
+        if title != IDLE_TITLE:
             self.idle_since = None
+            if now - self.title_since > STUCK_SECONDS:
+                self.log(f"{title} held for {STUCK_SECONDS:.0f} s: the pause stayed; lifting the tonearm")
+                self.click(deck.TONEARM_LIFT)
+                self.title_since = time.monotonic()
             return
-        now = time.monotonic()
         if self.idle_since is None:
             self.idle_since = now
         elif now - self.idle_since > 3 * TRACK_SECONDS:
@@ -250,6 +262,7 @@ class Soak:
         time.sleep(2.0)
         self.click(deck.TONEARM_LIFT)
         self.set_panel(True)
+        self.title_since = time.monotonic()
 
     def sample(self, started):
         values = windows_side(self.wine, self.procstat) + linux_side(self.app.process.pid)
