@@ -55,7 +55,9 @@ TEST(SlidePanel, RunsInStepsOfTwoRowsToTheOtherHeight) {
     std::vector<int> expected;
     int step = c.to > c.from ? 2 : -2;
     for (int h = c.from + step; h != c.to + step; h += step) expected.push_back(h);
+    const DWORD start = GetTickCount();
     EXPECT_EQ(SlidePanel(state), 0);
+    const DWORD elapsed = GetTickCount() - start;
     EXPECT_EQ(sizes, expected) << c.panelOpen;
     EXPECT_EQ(ClientOf(window).bottom, c.to);
     EXPECT_EQ(ClientOf(window).right, kDeck.clientWidth);
@@ -63,6 +65,9 @@ TEST(SlidePanel, RunsInStepsOfTwoRowsToTheOtherHeight) {
     GetWindowRect(window, &after);
     EXPECT_EQ(after.left, before.left);
     EXPECT_EQ(after.top, before.top);
+    // A lower bound only, which a slow machine cannot break: the pauses are
+    // what makes the slide visible.
+    EXPECT_GE(elapsed, 96u * 8u - 20u) << "each step pauses 8 ms";
   }
 }
 
