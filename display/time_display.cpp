@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kSeekWidth = kDeck.seekBar.width, kSeekHeight = kDeck.seekBar.height;
-constexpr int kMarkerX = 2, kMarkerWidth = kDeck.faderCap.width,
+constexpr int kMarkerX = kDeck.faderCapX, kMarkerWidth = kDeck.faderCap.width,
               kMarkerHeight = kDeck.faderCap.height;
 constexpr int kVolumeWidth = kDeck.volumeSlot.width, kVolumeHeight = kDeck.volumeSlot.height;
 constexpr int kKnobWidth = kDeck.volumeKnob.width, kKnobHeight = kDeck.volumeKnob.height;

@@ -13,7 +13,7 @@ void GiveInitialValues(PlayerState& s) {
   s.spinStep = kStandStill;
   s.glowCanvasX = kHidden;
   s.glowGadgetX = kHidden;
-  s.volumeKnobX = 25;
+  s.volumeKnobX = kDeck.volumeKnobStartX;
   s.volume = 0.5f;
 }
 

@@ -10,7 +10,7 @@ PlayerState state;
 void GiveInitialValues(PlayerState& s) {
   s.motorState = kMotorOff;
   s.spinStep = kStandStill;
-  s.volumeKnobX = 25;
+  s.volumeKnobX = kDeck.volumeKnobStartX;
   s.volume = 0.5f;
   s.pausedSkinX = kSkinAway;
   s.playingSkinX = kSkinShown;

@@ -30,8 +30,10 @@ struct DeckGeometry {
   Box previous, next;  // the two speed buttons' targets
   HitRect powerSwitchHit;
   HitRect tonearmLiftHit;
-  Size faderCap;    // the fader's cap, drawn over its scale
-  Size volumeKnob;  // the knob, drawn over the slot
+  Size faderCap;         // the fader's cap, drawn over its scale
+  Size volumeKnob;       // the knob, drawn over the slot
+  int faderCapX;         // the cap's column in the fader's canvas
+  int volumeKnobStartX;  // the knob's place in the slot's canvas at start-up
 };
 
 constexpr DeckGeometry kDeck{
@@ -49,6 +51,8 @@ constexpr DeckGeometry kDeck{
     .tonearmLiftHit = {401, 131, 409, 159},
     .faderCap = {22, 17},
     .volumeKnob = {13, 10},
+    .faderCapX = 2,
+    .volumeKnobStartX = 25,
 };
 
 // The controls' hit rectangles; bounds are inclusive.

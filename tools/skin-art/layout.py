@@ -59,9 +59,9 @@ FULL = Layout("full", canvas=_canvas(FULL_TABLE), lamp=Rect(*FULL_TABLE["kPowerL
 MINI = Layout("mini", canvas=_canvas(MINI_TABLE), lamp=Rect(*MINI_TABLE["kPowerLamp"]))
 
 # The knob and the cap move inside their pictures; the skin shows them where
-# the programs start: knob at x 25, cap at the bottom (a track's start).
+# the programs start: the knob at its first place, the cap at the bottom (a track's start).
 KNOB_SIZE = DECK["volumeKnob"]
-KNOB_START_X = 25
+KNOB_START_X = DECK["volumeKnobStartX"]
 CAP_SIZE = DECK["faderCap"]
-CAP_X = 2
+CAP_X = DECK["faderCapX"]
 CAP_START_Y = TIME_DISPLAY["kMarkerBottomRow"]
