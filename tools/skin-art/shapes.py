@@ -31,29 +31,23 @@ def lit_from_upper_left(x0, y0, x1, y1, light, dark):
 def recess(cr, path, depth=1.0):
     """Shade the inside edges of a sunken shape: its upper-left rim is in
     shadow, its lower-right rim catches the light."""
-    cr.save()
-    path(cr)
-    cr.clip()
-    for dx, dy, colour in ((1.0, 1.0, (0, 0, 0, 0.55 * depth)),
-                           (-0.8, -0.8, (1, 1, 1, 0.10 * depth))):
-        cr.save()
-        cr.translate(dx, dy)
-        cr.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
-        cr.rectangle(-50, -50, 600, 700)
-        path(cr)
-        cr.set_source_rgba(*colour)
-        cr.fill()
-        cr.restore()
-    cr.restore()
+    _light_inner_rims(cr, path, ((1.0, 1.0, (0, 0, 0, 0.55 * depth)),
+                                 (-0.8, -0.8, (1, 1, 1, 0.10 * depth))))
 
 
 def raised_edge(cr, path, width=1.0):
     """The upper-left edge of a raised shape lit, the lower-right in shade."""
+    _light_inner_rims(cr, path, ((width, width, (1, 1, 1, 0.22)),
+                                 (-width, -width, (0, 0, 0, 0.35))))
+
+
+def _light_inner_rims(cr, path, rims):
+    """Inside the shape, paint each (dx, dy, colour) where the shape moved by
+    (dx, dy) does not reach: a rim along the edges facing away from the move."""
     cr.save()
     path(cr)
     cr.clip()
-    for dx, dy, colour in ((width, width, (1, 1, 1, 0.22)),
-                           (-width, -width, (0, 0, 0, 0.35))):
+    for dx, dy, colour in rims:
         cr.save()
         cr.translate(dx, dy)
         cr.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
