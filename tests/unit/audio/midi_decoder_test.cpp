@@ -92,6 +92,19 @@ MidiTrack FluteSecond(int division = 480) {
   return MidiTrack().program(0, 0, kFlute).noteOn(0, 0, kA4).noteOff(2 * division, 0, kA4);
 }
 
+// A one-second note on the flute, bent from its start: range in semitones
+// (RPN 0), wheel from 0 (fully down) through 0x2000 (centre) to 0x3FFF.
+MidiTrack BentFluteSecond(int range, int wheel, int note, int channel = 0) {
+  return MidiTrack()
+      .program(0, channel, kFlute)
+      .raw(0, {0xB0 | channel, 101, 0})
+      .raw(0, {0xB0 | channel, 100, 0})
+      .raw(0, {0xB0 | channel, 6, range})
+      .raw(0, {0xE0 | channel, wheel & 0x7F, wheel >> 7})
+      .noteOn(0, channel, note)
+      .noteOff(960, channel, note);
+}
+
 std::vector<SongCase> Songs() {
   return {
       {"format 0", MidiFile(0, 480, {FluteSecond().end()}), 44100, {{0.5, kHzA4}}},
@@ -139,6 +152,10 @@ std::vector<SongCase> Songs() {
        MidiFile(0, 480, {MidiTrack().noteOn(0, kDrums, 38).noteOff(480, kDrums, 38).end()}),
        22050,
        {{0.02, 0}}},
+      {"bend range of 24 semitones, bent fully up",
+       MidiFile(0, 480, {BentFluteSecond(24, 0x3FFF, kA4).end()}),
+       44100,
+       {{0.5, 4 * kHzA4}}},
       {"SMPTE 25 fps, tempo events ignored",
        MidiFile(0, SmpteDivision(25, 36),
                 {MidiTrack()
@@ -277,6 +294,10 @@ std::vector<DamagedCase> DamagedFiles() {
       {"delta time of six bytes",
        MidiFile(0, 480,
                 {FluteSecond().append({0x8F, 0xFF, 0xFF, 0xFF, 0x80, 0x00, 0x90, kC5, 100}).end()}),
+       44100},
+      {"bend range of 127 semitones, the lowest note bent down, the highest up",
+       MidiFile(1, 480,
+                {BentFluteSecond(127, 0, 0).end(), BentFluteSecond(127, 0x3FFF, 127, 1).end()}),
        44100},
       {"slowest tempo at one tick per quarter",
        MidiFile(0, 1,
