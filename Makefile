@@ -101,6 +101,8 @@ soak: soak-player soak-kill
 
 bench: dist
 	@scripts/wine-session scripts/run-benchmarks $(X64)
+	@echo "== the programs' CPU share in each state, beside a minimal window program"
+	@/usr/bin/python3 bench/idle_cpu.py
 	@echo "== first sound"
 	@/usr/bin/python3 bench/first_sound.py
 	@echo "== opening a folder of 2,001 files from the requester"
