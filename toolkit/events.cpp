@@ -96,6 +96,14 @@ int pollEvent() {
   return static_cast<int>(message.message);
 }
 
+// MWMO_INPUTAVAILABLE: messages already seen by an earlier peek but left in
+// the queue count too, so nothing waiting is slept over.
+void waitForEvent(int milliseconds) {
+  if (!state().queue.empty()) return;
+  const DWORD timeout = milliseconds < 0 ? INFINITE : static_cast<DWORD>(milliseconds);
+  MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
 int lastEventWindow() { return state().window; }
 int lastSourceGadget() { return state().gadget; }
 int lastEventKind() { return state().kind; }

@@ -18,6 +18,11 @@ constexpr int kDragStart = 14002;
 
 // Takes at most one event without waiting; 0 when nothing is pending.
 int pollEvent();
+// Given to waitForEvent: no time limit.
+constexpr int kWaitForever = -1;
+// Blocks until a message or input waits to be fetched, or the milliseconds
+// have passed; returns at once while an event is pending.
+void waitForEvent(int milliseconds);
 int lastEventWindow();
 int lastSourceGadget();
 int lastEventKind();

@@ -194,6 +194,11 @@ void placeGadget(int gadget, int x, int y, int width, int height) {
   if (y == kKeep) y = rect.top;
   if (width == kKeep) width = rect.right - rect.left;
   if (height == kKeep) height = rect.bottom - rect.top;
+  // The full player places its lit button on every pass, mostly where it
+  // already lies; moving it nowhere would still repaint it.
+  if (x == rect.left && y == rect.top && width == rect.right - rect.left &&
+      height == rect.bottom - rect.top)
+    return;
   SetWindowPos(found->control(), nullptr, x, y, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   found->redraw();

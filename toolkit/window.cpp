@@ -158,3 +158,10 @@ void setWindowCaption(int window, const std::string& text) {
   if (length < static_cast<int>(sizeof current) - 1 && text == current) return;
   SetWindowTextA(handle, text.c_str());
 }
+
+int displayRefreshRate() {
+  DEVMODEA mode = {};
+  mode.dmSize = sizeof mode;
+  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return 0;
+  return static_cast<int>(mode.dmDisplayFrequency);
+}

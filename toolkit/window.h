@@ -17,3 +17,5 @@ void placeWindow(int window, int x, int y, int clientWidth, int clientHeight);
 void setWindowCaption(int window, const std::string& text);
 // Tiles the image over the window's client area on every erase; 0 if either handle is 0.
 int setWindowBackdrop(HWND window, HBITMAP image);
+// The refresh rate of the display, in hertz; 0 or 1 where the system cannot say.
+int displayRefreshRate();
