@@ -77,7 +77,7 @@ Figures Measure(const std::string& folder, const std::string& chosen, HWND bareL
   full::state.folderPath = path;
   f.scan = BestMilliseconds(runs, [&] { ScanFolder(full::state, profile); });
   f.search = BestMilliseconds(runs, [&] { SelectEntryNamed(full::state, profile, chosen); });
-  f.open = BestMilliseconds(runs, [&] { OpenPath(full::state, profile, path); });
+  f.open = BestMilliseconds(runs, [&] { OpenPath(full::deck, path); });
   if (gadgetCaption(profile.listGadget) != chosen || full::state.trackCount < 1) {
     std::printf("FAILED: %s was not selected after the open step\n", chosen.c_str());
     std::exit(1);

@@ -15,19 +15,7 @@ import deck  # noqa: E402
 import harness  # noqa: E402
 
 MINIMAL = harness.X64 / "bench" / "minimal_window.exe"
-TICKS = 100  # clock ticks per second of /proc/<pid>/stat
-
-
-def cpu_seconds(pid):
-    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICKS
-
-
-def share(pid, seconds):
-    """Per cent of one core over the span."""
-    start_cpu, start = cpu_seconds(pid), time.monotonic()
-    time.sleep(seconds)
-    return 100 * (cpu_seconds(pid) - start_cpu) / (time.monotonic() - start)
+share = harness.cpu_share
 
 
 def park_pointer(app):

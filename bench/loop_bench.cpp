@@ -46,8 +46,7 @@ struct Program {
   const char* name;
   void (*startUp)();
   void (*runMainLoop)();
-  DeckState& state;
-  const DeckProfile& profile;
+  const Deck& deck;
   int litButtonGadget;
 };
 
@@ -94,7 +93,7 @@ FrameSample SampleFrames() {
 LRESULT CALLBACK CanvasHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = CallWindowProcA(canvasProc, window, message, wParam, lParam);
   if (message == WM_PAINT) {
-    frameLog.add(current->state.spinAngle);
+    frameLog.add(current->deck.state.spinAngle);
     if (frameLog.slowMs > 0) Sleep(frameLog.slowMs);
   }
   return result;
@@ -264,7 +263,7 @@ void Measure(const Program& program, const std::string& track, double seconds) {
   current = &program;
   program.startUp();
   HWND window = windowHandle(kMainWindow);
-  canvasProc = Hook(GetDlgItem(window, program.profile.canvasGadget), CanvasHook);
+  canvasProc = Hook(GetDlgItem(window, program.deck.profile.canvasGadget), CanvasHook);
   litButtonProc = Hook(GetDlgItem(window, program.litButtonGadget), LitButtonHook);
   windowProc = Hook(window, WindowHook);
   ParkPointer();
@@ -277,7 +276,7 @@ void Measure(const Program& program, const std::string& track, double seconds) {
     MeasureHover();
     MeasurePanelClick();
   });
-  OpenPath(program.state, program.profile, track);  // as a file chosen with "Открыть"
+  OpenPath(program.deck, track);  // as a file chosen with "Открыть"
   const HitRect& lift = kDeckRects.tonearmLift;
   RunWhile([&] {
     MeasureSpan("playing", seconds);
@@ -286,7 +285,7 @@ void Measure(const Program& program, const std::string& track, double seconds) {
     MeasureSpan("paused", seconds);
   });
   // The playlist is the mini player's to keep; the benchmark leaves none behind.
-  StopGdiplus(program.state.gdipToken);
+  StopGdiplus(program.deck.state.gdipToken);
   releaseToolkit();
 }
 
@@ -301,13 +300,12 @@ int main(int argc, char** argv) {
   }
   const double seconds = argc > 3 ? std::atof(argv[3]) : 10.0;
   if (build == "full") {
-    Measure({"deckplayer", full::StartUp, full::RunMainLoop, full::state, full::kProfile,
-             full::kLitButtonGadget},
+    Measure({"deckplayer", full::StartUp, full::RunMainLoop, full::deck, full::kLitButtonGadget},
             argv[2], seconds);
   } else {
-    Measure({"deckplayer-mini", mini::StartUp, mini::RunMainLoop, mini::state, mini::kProfile,
-             mini::kLitButtonGadget},
-            argv[2], seconds);
+    Measure(
+        {"deckplayer-mini", mini::StartUp, mini::RunMainLoop, mini::deck, mini::kLitButtonGadget},
+        argv[2], seconds);
   }
   return 0;
 }

@@ -2,10 +2,8 @@
 
 #include <cstdint>
 
-#include "audio/audio.h"
 #include "deck/pass.h"
 #include "display/panel_slide.h"
-#include "display/record_renderer.h"
 #include "player/open_file.h"
 #include "player/seek_fader.h"
 #include "player/track_steps.h"
@@ -20,88 +18,79 @@ void ShowImage(int gadget, int image) {
 }
 
 // Both branches run on every pass, so the lit button follows the cursor.
-void HandleStartStop(DeckState& state, const DeckLooks& looks) {
-  const bool hovered = CursorOver(state, kDeckRects.startStop);
+void HandleStartStop(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
+  const bool hovered = CursorOver(input, kDeckRects.startStop);
   looks.showStartButton(hovered);
-  if (hovered && ClickedThisPass()) {
-    state.panelOpen ^= 1;
-    SlidePanel(state);
+  if (hovered && input.LeftClick()) {
+    deck.state.panelOpen ^= 1;
+    SlidePanel(deck.state);
   }
 }
 
-void HandleVolumeSlot(DeckState& state, const DeckProfile& profile) {
-  if (CursorOver(state, kDeckRects.volumeSlot)) FollowVolumeSlot(state, profile);
+void HandleVolumeSlot(const Deck& deck, const PassInput& input) {
+  if (CursorOver(input, kDeckRects.volumeSlot)) FollowVolumeSlot(deck, input);
 }
 
-void HandleTrackStep(DeckState& state, const DeckProfile& profile, const HitRect& rect, int step) {
-  if (CursorOver(state, rect) && ClickedThisPass()) StepTrack(state, profile, step);
+void HandleTrackStep(const Deck& deck, const PassInput& input, const HitRect& rect, int step) {
+  if (CursorOver(input, rect) && input.LeftClick()) StepTrack(deck, step);
 }
 
-void HandleTonearmLift(DeckState& state, const DeckProfile& profile, const DeckLooks& looks) {
-  if (CursorOver(state, kDeckRects.tonearmLift) && ClickedThisPass() && StreamActive(state)) {
-    TogglePause(state, profile, looks);
+void HandleTonearmLift(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
+  if (CursorOver(input, kDeckRects.tonearmLift) && input.LeftClick() && StreamActive(deck)) {
+    TogglePause(deck, looks);
   }
 }
 
-void ShowPauseBackdrop(const DeckState& state, const DeckProfile& profile) {
-  const int backdrop = state.paused ? profile.pausedBackdrop : profile.playingBackdrop;
+void ShowPauseBackdrop(const Deck& deck) {
+  const DeckProfile& profile = deck.profile;
+  const int backdrop = deck.state.paused ? profile.pausedBackdrop : profile.playingBackdrop;
   if (backdrop >= 0) setWindowBackdrop(windowHandle(kMainWindow), imageHandle(backdrop));
 }
 
 }  // namespace
 
-void HandlePowerSwitch(DeckState& state, const DeckProfile& profile, const DeckLooks& looks) {
-  if (!CursorOver(state, kDeckRects.powerSwitch) || !ClickedThisPass()) return;
-  state.powerOn ^= 1;
+void HandlePowerSwitch(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
+  if (!CursorOver(input, kDeckRects.powerSwitch) || !input.LeftClick()) return;
+  deck.state.powerOn ^= 1;
   looks.showPower();
-  if (state.powerOn) {
-    state.spinStep = profile.poweredSpeed;  // nothing starts playing
+  if (deck.state.powerOn) {
+    deck.state.spinStep = deck.profile.poweredSpeed;  // nothing starts playing
   } else {
-    PowerDown(state, profile);  // the pause and the list stay as they are
+    PowerDown(deck);  // the pause and the list stay as they are
   }
 }
 
-void HandleDeckControls(DeckState& state, const DeckProfile& profile, const DeckLooks& looks) {
-  HandleStartStop(state, looks);
-  HandleVolumeSlot(state, profile);
-  CursorOver(state, kDeckRects.fader);  // the hand only: clicks arrive as the seek gadget's events
-  HandleTrackStep(state, profile, kDeckRects.previous, -1);
-  HandleTrackStep(state, profile, kDeckRects.next, +1);
-  HandleTonearmLift(state, profile, looks);
+void HandleDeckControls(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
+  HandleStartStop(deck, looks, input);
+  HandleVolumeSlot(deck, input);
+  CursorOver(input, kDeckRects.fader);  // the hand only: clicks arrive as the seek gadget's events
+  HandleTrackStep(deck, input, kDeckRects.previous, -1);
+  HandleTrackStep(deck, input, kDeckRects.next, +1);
+  HandleTonearmLift(deck, looks, input);
 }
 
-void TogglePause(DeckState& state, const DeckProfile& profile, const DeckLooks& looks) {
-  state.paused ^= 1;
-  if (state.paused) {
-    BASS_ChannelPause(state.stream);
+void TogglePause(const Deck& deck, const DeckLooks& looks) {
+  const DeckProfile& profile = deck.profile;
+  deck.state.paused ^= 1;
+  if (deck.state.paused) {
+    deck.transport.pause();
     ShowImage(profile.pauseIndicatorGadget, profile.tonearmLiftedImage);
-    state.spinStep = profile.pausedSpeed;
+    deck.state.spinStep = profile.pausedSpeed;
   } else {
-    BASS_ChannelPlay(state.stream, false);
+    deck.transport.play();
     setGadgetValue(profile.pauseIndicatorGadget, 0);
-    state.spinStep = profile.resumedSpeed;
+    deck.state.spinStep = profile.resumedSpeed;
   }
   if (looks.showPause) looks.showPause();
-  ShowPauseBackdrop(state, profile);
-}
-
-void TurnAndDraw(DeckState& state, const DeckProfile& profile) {
-  TurnRecord(state);
-  DrawRecord(profile, state.discBitmap, kCanvasImage, state.spinAngle);
-  ShowImage(profile.canvasGadget, kCanvasImage);
+  ShowPauseBackdrop(deck);
 }
 
 // The three gadgets differ, so at most one reaction runs and their order
 // does not matter.
-void ReactToEvent(DeckState& state, const DeckProfile& profile, const DeckLooks& looks) {
-  if (PlayOnListDoubleClick(state, profile) || state.event != kGadgetEvent) return;
-  if (state.sourceGadget == profile.openLink && ClickedThisPass()) OpenChosenFile(state, profile);
-  if (state.sourceGadget == profile.seekGadget && ClickedThisPass()) SeekFromClick(state, profile);
-  if (state.sourceGadget == profile.pauseLink) TogglePause(state, profile, looks);
-}
-
-void RunUntilClosed(const DeckState& state, void (*runPass)()) {
-  do {
-    runPass();
-  } while (state.event != kCloseEvent);
+void ReactToEvent(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
+  if (PlayOnListDoubleClick(deck, input) || input.event != kGadgetEvent) return;
+  const DeckProfile& profile = deck.profile;
+  if (input.sourceGadget == profile.openLink && input.LeftClick()) OpenChosenFile(deck);
+  if (input.sourceGadget == profile.seekGadget && input.LeftClick()) SeekFromClick(deck, input);
+  if (input.sourceGadget == profile.pauseLink) TogglePause(deck, looks);
 }

@@ -1,48 +1,63 @@
 #include "deck/pass.h"
 
+#include <windows.h>
+
 #include "audio/audio.h"
 #include "deck/hand_cursor.h"
 #include "display/panel_slide.h"
 #include "player/start_track.h"
 #include "toolkit/toolkit.h"
 
-void FetchEvent(DeckState& state) {
-  state.event = pollEvent();
-  state.sourceGadget = lastSourceGadget();
-  state.mouseX = cursorX(kMainWindow);
-  state.mouseY = cursorY(kMainWindow);
+namespace {
+
+bool LeftButtonDown() { return GetAsyncKeyState(VK_LBUTTON) != 0; }
+
+// The event's type is taken right after the fetch: a later fetch (the panel
+// slide's) resets it, but what this pass acts on stays as it was fetched.
+PassInput TakePassInput() {
+  PassInput input;
+  input.event = pollEvent();
+  input.sourceGadget = lastSourceGadget();
+  input.eventKind = lastEventKind();
+  input.mouseX = cursorX(kMainWindow);
+  input.mouseY = cursorY(kMainWindow);
+  input.leftButtonFirst = LeftButtonDown();
+  input.leftButton = LeftButtonDown();
+  input.now = DeckClock::now();
+  return input;
 }
 
-bool ClickedThisPass() { return lastEventKind() == kLeftClick; }
+}  // namespace
 
-bool CursorOver(const DeckState& state, const HitRect& rect) {
-  if (!rect.Contains(state.mouseX, state.mouseY)) return false;
+// The record turned through the time before this pass at the speed the
+// previous pass left, whatever this pass's steps do to it.
+void BeginPass(const Deck& deck, LoopState& loop) {
+  loop.input = TakePassInput();
+  ClockPass(loop.record, loop.input.now, deck.state.spinStep);
+}
+
+bool CursorOver(const PassInput& input, const HitRect& rect) {
+  if (!rect.Contains(input.mouseX, input.mouseY)) return false;
   ShowHandCursor();
   return true;
 }
 
-bool StreamActive(const DeckState& state) { return BASS_ChannelIsActive(state.stream) != 0; }
+bool StreamActive(const Deck& deck) { return deck.transport.activity() != kActiveStopped; }
 
-// Reset, not reduced by a turn, when it reaches 360.
-void TurnRecord(DeckState& state) {
-  state.spinAngle += state.spinStep;
-  if (state.spinAngle >= 360.0f) state.spinAngle = 0.0f;
-}
-
-bool PlayOnListDoubleClick(DeckState& state, const DeckProfile& profile) {
-  if (state.event != kLeftDoubleClickMessage || state.sourceGadget != profile.listGadget) {
+bool PlayOnListDoubleClick(const Deck& deck, const PassInput& input) {
+  if (input.event != kLeftDoubleClickMessage || input.sourceGadget != deck.profile.listGadget) {
     return false;
   }
-  StartTrack(state, profile);
+  StartTrack(deck);
   return true;
 }
 
-void PowerDown(DeckState& state, const DeckProfile& profile) {
-  BASS_StreamFree(state.stream);
-  state.spinStep = 0.0f;
-  if (state.panelOpen == 1) {
-    state.panelOpen = 0;
-    SlidePanel(state);
+void PowerDown(const Deck& deck) {
+  deck.transport.free();
+  deck.state.spinStep = 0.0f;
+  if (deck.state.panelOpen == 1) {
+    deck.state.panelOpen = 0;
+    SlidePanel(deck.state);
   }
-  setGadgetValue(profile.playingFlagGadget, 0);
+  setGadgetValue(deck.profile.playingFlagGadget, 0);
 }

@@ -11,12 +11,12 @@
 namespace {
 
 // A TIMERPROC carries no context, and a program has one deck: the timer
-// finds it here.
-DeckState* timedState = nullptr;
-const DeckProfile* timedProfile = nullptr;
+// finds it, and what its display last drew, here.
+const Deck* timedDeck = nullptr;
+DrawnTimes drawnTimes;
 
 void CALLBACK TimeDisplayTimer(HWND, UINT, UINT_PTR, DWORD) {
-  UpdateTimeDisplay(*timedState, *timedProfile);
+  UpdateTimeDisplay(*timedDeck, drawnTimes);
 }
 
 }  // namespace
@@ -28,21 +28,21 @@ void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin
   newScreenImage(profile.volumeCanvasImage, kDeck.volumeSlot.width, kDeck.volumeSlot.height);
   state.gdipToken = StartGdiplus();
   state.discBitmap = LoadDiscBitmap(skin.recordPicture);
-  newImage(kCanvasImage, skin.canvasSize, skin.canvasSize, 32);
+  newImage(kCanvasImage, profile.canvasSize, profile.canvasSize, 32);
   newWindow(kMainWindow, 0, 0, kClientWidth, kClosedHeight, kProgramTitle, kDeckWindowFlags);
   CreateGadgets(skin.deckGadgets);
   CreateGadgets(PanelGadgets(profile));
 }
 
-void StartDeck(DeckState& state, const DeckProfile& profile, int backdrop) {
+void StartDeck(const Deck& deck, int backdrop) {
   setWindowBackdrop(windowHandle(kMainWindow), imageHandle(backdrop));
   BASS_Init(-1, 44100, 0, windowHandle(kMainWindow), nullptr);
-  StartTimeDisplay(state, profile);
+  StartTimeDisplay(deck);
 }
 
-bool StartTimeDisplay(DeckState& state, const DeckProfile& profile) {
-  timedState = &state;
-  timedProfile = &profile;
+bool StartTimeDisplay(const Deck& deck) {
+  timedDeck = &deck;
+  drawnTimes = {};
   return SetTimer(windowHandle(kMainWindow), 0, 55, TimeDisplayTimer) != 0;
 }
 

@@ -5,22 +5,20 @@
 #include <span>
 
 #include "deck/skin_setup.h"
-#include "profile/deck_profile.h"
-#include "profile/deck_state.h"
+#include "profile/deck.h"
 
 struct DeckSkin {
   std::span<const SkinPicture> pictures;    // decoded in this order
   std::span<const GadgetSpec> deckGadgets;  // created before the panel's
   const char* recordPicture;                // read from the working directory
-  int canvasSize;                           // the square canvas, in pixels
 };
 
 // Everything up to the gadgets; state holds its initial values already.
 void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin);
 // The window's backdrop, the audio output and the 55 ms time display.
-void StartDeck(DeckState& state, const DeckProfile& profile, int backdrop);
-// The time display on window 0's 55 ms timer, over this state and profile;
-// whether the timer was set.
-bool StartTimeDisplay(DeckState& state, const DeckProfile& profile);
+void StartDeck(const Deck& deck, int backdrop);
+// The time display on window 0's 55 ms timer, over this deck, which must
+// live as long as the timer; whether the timer was set.
+bool StartTimeDisplay(const Deck& deck);
 // GDI+ first, while it is still loaded; then everything the toolkit holds.
 void CloseDeck(const DeckState& state);

@@ -21,18 +21,19 @@ constexpr int kKnobWidth = kDeck.volumeKnob.width, kKnobHeight = kDeck.volumeKno
 // The library's 64-bit length is kept whole, so seeking stays right in a
 // track of more than 2 GiB of PCM. An invalid handle gives -1 bytes and
 // negative seconds, which the display shows as nothing playing.
-void ReadStreamTimes(DeckState& state) {
-  AudioHandle stream = state.stream;
-  state.lengthBytes = BASS_ChannelGetLength(stream, kPositionBytes);
-  state.lengthSeconds = WholeSeconds(BASS_ChannelBytes2Seconds(stream, state.lengthBytes));
-  std::int64_t position = BASS_ChannelGetPosition(stream, kPositionBytes);
-  state.positionSeconds = WholeSeconds(BASS_ChannelBytes2Seconds(stream, position));
+void ReadStreamTimes(DeckState& state, Transport& transport) {
+  state.lengthBytes = transport.lengthBytes();
+  state.lengthSeconds = WholeSeconds(transport.seconds(state.lengthBytes));
+  const std::int64_t position = transport.positionBytes();
+  state.positionSeconds = WholeSeconds(transport.seconds(position));
 }
 
-void DrawSeekBar(const DeckState& state, const DeckProfile& profile) {
+void DrawSeekBar(const DeckState& state, const DeckProfile& profile, DrawnTimes& drawn) {
+  const int row = MarkerRow(state.positionSeconds, state.lengthSeconds);
+  if (row == drawn.markerRow) return;
+  drawn.markerRow = row;
   beginImageDrawing(profile.seekCanvasImage);
   blitImage(imageHandle(profile.seekScaleImage), 0, 0, kSeekWidth, kSeekHeight);
-  int row = MarkerRow(state.positionSeconds, state.lengthSeconds);
   blitImage(imageHandle(profile.seekMarkerImage), kMarkerX, row, kMarkerWidth, kMarkerHeight);
   endDrawing();
   setGadgetValue(profile.seekGadget,
@@ -45,11 +46,13 @@ void ShowTimes(const DeckState& state, const DeckProfile& profile, bool active) 
   setGadgetCaption(profile.totalGadget, "  " + TotalText(state.lengthSeconds));
 }
 
-void DrawVolumeStrip(const DeckState& state, const DeckProfile& profile) {
+void DrawVolumeStrip(const DeckState& state, const DeckProfile& profile, DrawnTimes& drawn) {
+  const int knobX = KnobX(state.volumeKnobX);
+  if (knobX == drawn.knobX) return;
+  drawn.knobX = knobX;
   beginImageDrawing(profile.volumeCanvasImage);
   blitImage(imageHandle(profile.volumeSlotImage), 0, 0, kVolumeWidth, kVolumeHeight);
-  blitImage(imageHandle(profile.volumeKnobImage), KnobX(state.volumeKnobX), 0, kKnobWidth,
-            kKnobHeight);
+  blitImage(imageHandle(profile.volumeKnobImage), knobX, 0, kKnobWidth, kKnobHeight);
   endDrawing();
   setGadgetValue(profile.volumeGadget,
                  reinterpret_cast<std::intptr_t>(imageHandle(profile.volumeCanvasImage)));
@@ -66,12 +69,13 @@ std::string PlayingTitle(const DeckProfile& profile) {
 }  // namespace
 
 // A paused stream counts as active: its time and name stay shown.
-void UpdateTimeDisplay(DeckState& state, const DeckProfile& profile) {
-  ReadStreamTimes(state);
-  DrawSeekBar(state, profile);
-  bool active = BASS_ChannelIsActive(state.stream) != kActiveStopped;
-  ShowTimes(state, profile, active);
-  DrawVolumeStrip(state, profile);
-  bool stillActive = BASS_ChannelIsActive(state.stream) != kActiveStopped;
+void UpdateTimeDisplay(const Deck& deck, DrawnTimes& drawn) {
+  const DeckProfile& profile = deck.profile;
+  ReadStreamTimes(deck.state, deck.transport);
+  DrawSeekBar(deck.state, profile, drawn);
+  const bool active = deck.transport.activity() != kActiveStopped;
+  ShowTimes(deck.state, profile, active);
+  DrawVolumeStrip(deck.state, profile, drawn);
+  const bool stillActive = deck.transport.activity() != kActiveStopped;
   setWindowCaption(kMainWindow, stillActive ? PlayingTitle(profile) : kProgramTitle);
 }

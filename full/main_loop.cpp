@@ -1,7 +1,7 @@
 #include "full/main_loop.h"
 
 #include "deck/controls.h"
-#include "deck/pass.h"
+#include "deck/main_loop.h"
 #include "deck/startup.h"
 #include "full/skin_table.h"
 #include "full/state.h"
@@ -28,19 +28,22 @@ constexpr DeckLooks kLooks{ShowPower, ShowStartButton, nullptr};
 
 bool PowerIsOn() { return state.powerLampX == kPowerLampOn; }
 
+// The switch and the lamp are drawn on the canvas, so a frame follows the
+// power whether it is on or off.
+bool DrawsFrames() { return true; }
+
 }  // namespace
 
-// The record is drawn on every pass, also while the power is off.
 void RunPass() {
-  FetchEvent(state);
-  AdvanceWhenEnded(state, kProfile);
-  HandlePowerSwitch(state, kProfile, kLooks);
-  if (PowerIsOn()) HandleDeckControls(state, kProfile, kLooks);
-  TurnAndDraw(state, kProfile);
-  ReactToEvent(state, kProfile, kLooks);
+  BeginPass(deck, loop);
+  AdvanceWhenEnded(deck);
+  HandlePowerSwitch(deck, kLooks, loop.input);
+  if (PowerIsOn()) HandleDeckControls(deck, kLooks, loop.input);
+  TurnAndDraw(deck, loop);
+  ReactToEvent(deck, kLooks, loop.input);
 }
 
-void RunMainLoop() { RunUntilClosed(state, RunPass); }
+void RunMainLoop() { RunUntilClosed(deck, loop, RunPass, DrawsFrames); }
 
 void ShutDown() { CloseDeck(state); }
 

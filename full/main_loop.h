@@ -3,7 +3,8 @@
 namespace full {
 
 // Passes until the window is asked to close; each pass takes at most one
-// event, handles the deck's controls, turns the record and draws a frame.
+// event, handles the deck's controls, turns the record and draws a frame
+// when the picture changed. Between passes the loop rests.
 void RunMainLoop();
 // One pass of the loop; the event it fetched is in state.event.
 void RunPass();

@@ -1,4 +1,7 @@
 // deckplayer's state record and its profile for the shared code.
+#include <iterator>
+
+#include "deck/frame_pacing.h"
 #include "full/skin_table.h"
 #include "full/state.h"
 #include "profile/colour.h"
@@ -6,6 +9,8 @@
 namespace full {
 
 PlayerState state;
+LibraryTransport transport;
+LoopState loop;
 
 void GiveInitialValues(PlayerState& s) {
   s.powerSwitchX = kPowerSwitchOffX;
@@ -32,6 +37,7 @@ constexpr CanvasLayer kAbove[] = {
     {kStartButtonLit, &state.glowCanvasX, kDeck.startButton.y - kCanvasTop, kDeck.startButton.width,
      kDeck.startButton.height},
 };
+static_assert(std::size(kBeneath) + std::size(kAbove) <= kMostCanvasLayers);
 
 }  // namespace
 
@@ -40,6 +46,7 @@ const DeckProfile kProfile{
     .listGadget = kTrackList,
     .playingFlagGadget = kPlayingFlag,
     .scanSelectsTrackIndex = false,
+    .nominalPassMs = kNominalPassMs,
     .poweredSpeed = kPoweredSpeed,
     .playSpeed = kPlaySpeed,
     .pausedSpeed = kPausedSpeed,
@@ -63,11 +70,14 @@ const DeckProfile kProfile{
     .elapsedGadget = kElapsedLabel,
     .totalGadget = kTotalLabel,
     .titleForm = TitleForm::EntryName,
+    .canvasSize = kCanvasSize,
     .canvasGadget = kCanvasGadget,
     .canvasFill = Rgb(176, 176, 176),
     .beneath = kBeneath,
     .headshellOverlay = true,
     .above = kAbove,
 };
+
+const Deck deck{state, transport, kProfile};
 
 }  // namespace full

@@ -49,7 +49,9 @@ constexpr int kPowerSwitchOffX = kDeck.powerSwitch.x - kCanvasLeft;
 constexpr int kGlowCanvasX = kDeck.startButton.x - kCanvasLeft;
 constexpr int kGlowGadgetX = kDeck.startButton.x;
 
-// Speeds of the record, degrees per pass.
+// Speeds of the record, degrees per nominal pass of 7.5 ms: playing, 1.5
+// degrees a pass is 200 degrees a second, 33 1/3 RPM.
+constexpr float kNominalPassMs = 7.5f;
 constexpr float kStandStill = 0.0f;
 constexpr float kPoweredSpeed = 0.03f;
 constexpr float kPlaySpeed = 1.5f;

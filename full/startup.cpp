@@ -1,5 +1,6 @@
 #include "full/startup.h"
 
+#include "deck/main_loop.h"
 #include "deck/startup.h"
 #include "full/skin_table.h"
 #include "full/state.h"
@@ -34,7 +35,7 @@ constexpr GadgetSpec kDeckGadgets[] = {
     PictureGadget(kNextTarget, kDeck.next),
 };
 
-constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел2.png", kCanvasSize};
+constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел2.png"};
 
 }  // namespace
 
@@ -42,7 +43,8 @@ void StartUp() {
   state = PlayerState{};
   GiveInitialValues(state);
   OpenDeck(state, kProfile, kDeckSkin);
-  StartDeck(state, kProfile, kSkinWithPanel);
+  StartDeck(deck, kSkinWithPanel);
+  PrepareLoop(loop, kProfile);
 }
 
 }  // namespace full

@@ -1,7 +1,11 @@
 #pragma once
 // The one global record of deckplayer, read and written by every procedure:
-// the deck's shared fields and the overlays only this build draws.
-#include "profile/deck_state.h"
+// the deck's shared fields and the overlays only this build draws; beside it
+// the transport that owns the stream and what the main loop keeps between
+// passes.
+#include "deck/pass.h"
+#include "player/library_transport.h"
+#include "profile/deck.h"
 
 namespace full {
 
@@ -13,6 +17,10 @@ struct PlayerState : DeckState {
 };
 
 extern PlayerState state;
+extern LibraryTransport transport;
+extern LoopState loop;
+// The three as the shared procedures take them.
+extern const Deck deck;
 
 // The values that differ from zero once the toolkit has started.
 void GiveInitialValues(PlayerState& s);

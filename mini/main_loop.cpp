@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "deck/controls.h"
-#include "deck/pass.h"
+#include "deck/main_loop.h"
 #include "deck/startup.h"
 #include "mini/skin_table.h"
 #include "mini/state.h"
@@ -61,17 +61,17 @@ void WritePlaylist() {
 
 // Only while the motor runs does the label turn and do the controls respond.
 void RunPass() {
-  FetchEvent(state);
-  AdvanceWhenEnded(state, kProfile);
-  HandlePowerSwitch(state, kProfile, kLooks);
+  BeginPass(deck, loop);
+  AdvanceWhenEnded(deck);
+  HandlePowerSwitch(deck, kLooks, loop.input);
   if (MotorRuns()) {
-    TurnAndDraw(state, kProfile);
-    HandleDeckControls(state, kProfile, kLooks);
+    TurnAndDraw(deck, loop);
+    HandleDeckControls(deck, kLooks, loop.input);
   }
-  ReactToEvent(state, kProfile, kLooks);
+  ReactToEvent(deck, kLooks, loop.input);
 }
 
-void RunMainLoop() { RunUntilClosed(state, RunPass); }
+void RunMainLoop() { RunUntilClosed(deck, loop, RunPass, MotorRuns); }
 
 void ShutDown() {
   WritePlaylist();

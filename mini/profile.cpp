@@ -1,4 +1,7 @@
 // deckplayer-mini's state record and its profile for the shared code.
+#include <iterator>
+
+#include "deck/frame_pacing.h"
 #include "mini/skin_table.h"
 #include "mini/state.h"
 #include "profile/colour.h"
@@ -6,6 +9,8 @@
 namespace mini {
 
 PlayerState state;
+LibraryTransport transport;
+LoopState loop;
 
 void GiveInitialValues(PlayerState& s) {
   s.motorState = kMotorOff;
@@ -23,6 +28,7 @@ constexpr CanvasLayer kBeneath[] = {
     {kPausedSkin, &state.pausedSkinX, -kCanvasTop, kDeck.clientWidth, kDeck.openHeight},
     {kPlayingSkin, &state.playingSkinX, -kCanvasTop, kDeck.clientWidth, kDeck.openHeight},
 };
+static_assert(std::size(kBeneath) <= kMostCanvasLayers);
 
 }  // namespace
 
@@ -31,6 +37,7 @@ const DeckProfile kProfile{
     .listGadget = kTrackList,
     .playingFlagGadget = kPlayingFlag,
     .scanSelectsTrackIndex = true,
+    .nominalPassMs = kNominalPassMs,
     .poweredSpeed = kPoweredSpeed,
     .playSpeed = kPlaySpeed,
     .pausedSpeed = kPausedSpeed,
@@ -54,11 +61,14 @@ const DeckProfile kProfile{
     .elapsedGadget = kElapsedLabel,
     .totalGadget = kTotalLabel,
     .titleForm = TitleForm::EntryNameAndCount,
+    .canvasSize = kCanvasSize,
     .canvasGadget = kCanvasGadget,
     .canvasFill = Rgb(11, 7, 6),
     .beneath = kBeneath,
     .headshellOverlay = false,
     .above = {},
 };
+
+const Deck deck{state, transport, kProfile};
 
 }  // namespace mini

@@ -50,7 +50,9 @@ constexpr int kMotorOff = -100;
 constexpr int kSkinShown = -kCanvasLeft;  // a skin's canvas x when it lies under the canvas
 constexpr int kSkinAway = -1000;          // a skin's canvas x when it is not drawn
 
-// Speeds of the label, degrees per pass.
+// Speeds of the label, degrees per nominal pass of 2.25 ms: playing, 0.45
+// degrees a pass is 200 degrees a second, 33 1/3 RPM.
+constexpr float kNominalPassMs = 2.25f;
 constexpr float kStandStill = 0.0f;
 constexpr float kPoweredSpeed = 0.01f;
 constexpr float kPlaySpeed = 0.45f;

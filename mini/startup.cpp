@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "deck/main_loop.h"
 #include "deck/startup.h"
 #include "mini/skin_table.h"
 #include "mini/state.h"
@@ -38,7 +39,7 @@ constexpr GadgetSpec kDeckGadgets[] = {
     PictureGadget(kNextTarget, kDeck.next),
 };
 
-constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел_мини4.png", kCanvasSize};
+constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел_мини4.png"};
 
 // The file is read only when it opened; a missing one leaves both fields empty.
 void ReadPlaylist() {
@@ -65,7 +66,8 @@ void StartUp() {
   ReadPlaylist();
   state.trackIndex = RememberedIndex(state.positionText);
   ScanFolder(state, kProfile);
-  StartDeck(state, kProfile, kPlayingSkin);
+  StartDeck(deck, kPlayingSkin);
+  PrepareLoop(loop, kProfile);
 }
 
 }  // namespace mini

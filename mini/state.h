@@ -1,9 +1,13 @@
 #pragma once
 // The one global record of deckplayer-mini, read and written by every
-// procedure: the deck's shared fields and the ones only this build keeps.
+// procedure: the deck's shared fields and the ones only this build keeps;
+// beside it the transport that owns the stream and what the main loop keeps
+// between passes.
 #include <string>
 
-#include "profile/deck_state.h"
+#include "deck/pass.h"
+#include "player/library_transport.h"
+#include "profile/deck.h"
 
 namespace mini {
 
@@ -15,6 +19,10 @@ struct PlayerState : DeckState {
 };
 
 extern PlayerState state;
+extern LibraryTransport transport;
+extern LoopState loop;
+// The three as the shared procedures take them.
+extern const Deck deck;
 
 // The values that differ from zero once the toolkit has started.
 void GiveInitialValues(PlayerState& s);

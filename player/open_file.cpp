@@ -20,18 +20,19 @@ void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::s
   setGadgetValue(profile.listGadget, found);
 }
 
-void OpenPath(DeckState& state, const DeckProfile& profile, const std::string& path) {
+void OpenPath(const Deck& deck, const std::string& path) {
+  DeckState& state = deck.state;
   state.folderPath = path;
-  ScanFolder(state, profile);
+  ScanFolder(state, deck.profile);
   state.chosenFileName = filePart(state.folderPath);
-  SelectEntryNamed(state, profile, state.chosenFileName);
-  if (!state.chosenFileName.empty()) StartTrack(state, profile);
+  SelectEntryNamed(state, deck.profile, state.chosenFileName);
+  if (!state.chosenFileName.empty()) StartTrack(deck);
 }
 
 // GetOpenFileNameA yields the empty text on cancel; returning then keeps the
 // folder, the list, its selection and the playing track, and in the mini
 // build the folder that the playlist file remembers.
-void OpenChosenFile(DeckState& state, const DeckProfile& profile) {
+void OpenChosenFile(const Deck& deck) {
   std::string chosen = askOpenFile("", "", "*.*|*.*", 0);
-  if (!chosen.empty()) OpenPath(state, profile, chosen);
+  if (!chosen.empty()) OpenPath(deck, chosen);
 }

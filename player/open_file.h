@@ -2,8 +2,7 @@
 // Opening a file chosen in the open-file requester.
 #include <string>
 
-#include "profile/deck_profile.h"
-#include "profile/deck_state.h"
+#include "profile/deck.h"
 
 // Selects the first entry of the list whose text equals `name` byte for byte;
 // leaves the list without selection when no entry does. Uses searchIndex.
@@ -11,8 +10,8 @@ void SelectEntryNamed(DeckState& state, const DeckProfile& profile, const std::s
 
 // What follows the requester's answer: lists the folder of `path` into the
 // list, selects the file there and starts it.
-void OpenPath(DeckState& state, const DeckProfile& profile, const std::string& path);
+void OpenPath(const Deck& deck, const std::string& path);
 
 // Asks for a file and opens it as OpenPath does. A cancelled requester
 // changes nothing.
-void OpenChosenFile(DeckState& state, const DeckProfile& profile);
+void OpenChosenFile(const Deck& deck);

@@ -1,7 +1,7 @@
 #pragma once
 // Seeking from a click on the fader.
-#include "profile/deck_profile.h"
-#include "profile/deck_state.h"
+#include "profile/deck.h"
+#include "profile/pass_input.h"
 
-// Moves the current stream to the position of the clicked row of the fader.
-void SeekFromClick(DeckState& state, const DeckProfile& profile);
+// Moves the stream to the position of the fader's row under the pass's cursor.
+void SeekFromClick(const Deck& deck, const PassInput& input);

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "audio/audio.h"
 #include "toolkit/gadgets.h"
 
 // The folder label already ends in a separator, or is empty so that the entry
@@ -11,14 +10,15 @@
 // so the next pass finds the stream inactive and moves on to the next entry.
 // The volume is set before the play request, so the mixer, which the request
 // wakes, decodes the first block at that volume already.
-void StartTrack(DeckState& state, const DeckProfile& profile) {
-  BASS_StreamFree(state.stream);
+void StartTrack(const Deck& deck) {
+  const DeckProfile& profile = deck.profile;
+  deck.transport.free();
   const std::string path = gadgetCaption(profile.folderGadget) + gadgetCaption(profile.listGadget);
   if (!path.empty()) {
-    state.stream = BASS_StreamCreateFile(false, path.c_str(), 0, 0, 0);
-    BASS_ChannelSetAttribute(state.stream, kVolumeAttribute, state.volume);
-    BASS_ChannelPlay(state.stream, false);
+    deck.transport.create(path);
+    deck.transport.setVolume(deck.state.volume);
+    deck.transport.play();
     setGadgetValue(profile.playingFlagGadget, 1);
   }
-  state.spinStep = profile.playSpeed;
+  deck.state.spinStep = profile.playSpeed;
 }

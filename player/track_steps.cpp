@@ -15,20 +15,20 @@ int SelectedEntry(const DeckProfile& profile) {
 // An unplayable entry leaves no active stream with the flag set, so one call
 // per pass skips such entries one after another. The flag stays set at the
 // end of the list, where the test repeats without effect.
-void AdvanceWhenEnded(DeckState& state, const DeckProfile& profile) {
-  if (gadgetValue(profile.playingFlagGadget) == 0) return;
-  if (BASS_ChannelIsActive(state.stream) != kActiveStopped) return;
-  state.trackIndex = SelectedEntry(profile) + 1;
-  if (state.trackIndex >= state.trackCount) return;
-  setGadgetValue(profile.listGadget, state.trackIndex);
-  StartTrack(state, profile);
+void AdvanceWhenEnded(const Deck& deck) {
+  if (gadgetValue(deck.profile.playingFlagGadget) == 0) return;
+  if (deck.transport.activity() != kActiveStopped) return;
+  deck.state.trackIndex = SelectedEntry(deck.profile) + 1;
+  if (deck.state.trackIndex >= deck.state.trackCount) return;
+  setGadgetValue(deck.profile.listGadget, deck.state.trackIndex);
+  StartTrack(deck);
 }
 
 // With nothing selected the index reads -1, so next selects the first entry
 // and previous finds no entry. While nothing plays only the selection moves.
-void StepTrack(DeckState& state, const DeckProfile& profile, int step) {
-  state.trackIndex = SelectedEntry(profile) + step;
-  if (state.trackIndex < 0 || state.trackIndex >= state.trackCount) return;
-  setGadgetValue(profile.listGadget, state.trackIndex);
-  if (BASS_ChannelIsActive(state.stream) != kActiveStopped) StartTrack(state, profile);
+void StepTrack(const Deck& deck, int step) {
+  deck.state.trackIndex = SelectedEntry(deck.profile) + step;
+  if (deck.state.trackIndex < 0 || deck.state.trackIndex >= deck.state.trackCount) return;
+  setGadgetValue(deck.profile.listGadget, deck.state.trackIndex);
+  if (deck.transport.activity() != kActiveStopped) StartTrack(deck);
 }

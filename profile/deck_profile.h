@@ -32,7 +32,11 @@ struct DeckProfile {
   int playingFlagGadget;       // hidden check box: a track was started
   bool scanSelectsTrackIndex;  // the scan selects trackIndex, else entry 0
 
-  // Speeds of the record, degrees per pass.
+  // Speeds of the record, in degrees per nominal pass: a pass as long as
+  // the play speed needs to turn the record at 33 1/3 RPM (200 degrees a
+  // second). The record turns by time, so its speed does not follow the
+  // rate at which passes really run.
+  float nominalPassMs;
   float poweredSpeed;  // the power just switched on
   float playSpeed;     // a track starts
   float pausedSpeed;
@@ -62,6 +66,7 @@ struct DeckProfile {
   TitleForm titleForm;
 
   // Record renderer.
+  int canvasSize;                        // the square canvas, in pixels; the record fills it
   int canvasGadget;                      // shows each frame of the canvas
   int canvasFill;                        // colour of the canvas before the skin
   std::span<const CanvasLayer> beneath;  // the skin under the canvas

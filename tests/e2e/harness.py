@@ -49,6 +49,19 @@ def screenshot_until(app, name, shows, timeout=30):
     return wait_until(shown, timeout, 0.1, f"the screenshot {name!r} to show it")[0]
 
 
+def cpu_seconds(pid):
+    """User and system time a Linux process has spent, from /proc."""
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def cpu_share(pid, seconds):
+    """Per cent of one core the process takes over a span of wall clock."""
+    start_cpu, start = cpu_seconds(pid), time.monotonic()
+    time.sleep(seconds)
+    return 100 * (cpu_seconds(pid) - start_cpu) / (time.monotonic() - start)
+
+
 def stop_process(process, timeout=5.0, first_signal=signal.SIGTERM):
     """Stops one process we started, by its PID."""
     if process.poll() is not None:

@@ -10,9 +10,9 @@
 
 #include "full/skin_table.h"
 #include "mini/skin_table.h"
+#include "player/library_transport.h"
 #include "profile/colour.h"
-#include "profile/deck_profile.h"
-#include "profile/deck_state.h"
+#include "profile/deck.h"
 
 enum class Build { Full, Mini };
 
@@ -28,7 +28,11 @@ struct TestDeck {
   TestDeck(const TestDeck&) = delete;
   TestDeck& operator=(const TestDeck&) = delete;
 
+  // The deck as the shared procedures take it.
+  Deck AsDeck() { return {state, transport, profile}; }
+
   DeckState state{};
+  LibraryTransport transport;
   // Full build: the overlays' x; kHidden puts one outside the canvas.
   int powerSwitchX = full::kHidden, powerLampX = full::kPowerLampOn, glowCanvasX = full::kHidden;
   // Mini build: the x of the paused and the playing skin.

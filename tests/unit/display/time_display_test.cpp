@@ -46,7 +46,7 @@ class TimeDisplay : public ::testing::Test {
 
   void SetUp() override { Build(deck_); }
   void TearDown() override {
-    BASS_StreamFree(deck_.state.stream);
+    BASS_StreamFree(deck_.transport.stream);
     releaseImages();
   }
 
@@ -75,10 +75,10 @@ class TimeDisplay : public ::testing::Test {
 
   // A paused stream of the test tone: active, and standing still.
   static void OpenPausedStream(TestDeck& deck) {
-    deck.state.stream = BASS_StreamCreateFile(false, wavPath_.c_str(), 0, 0, 0);
-    ASSERT_NE(deck.state.stream, 0u);
-    BASS_ChannelPlay(deck.state.stream, false);
-    BASS_ChannelPause(deck.state.stream);
+    deck.transport.stream = BASS_StreamCreateFile(false, wavPath_.c_str(), 0, 0, 0);
+    ASSERT_NE(deck.transport.stream, 0u);
+    BASS_ChannelPlay(deck.transport.stream, false);
+    BASS_ChannelPause(deck.transport.stream);
   }
 
   static int MarkerRowShown(const TestDeck& deck) {
@@ -111,8 +111,9 @@ class TimeDisplay : public ::testing::Test {
 std::string TimeDisplay::wavPath_;
 
 TEST_F(TimeDisplay, WithoutAStreamShowsNothingPlaying) {
-  deck_.state.stream = 0;
-  UpdateTimeDisplay(deck_.state, deck_.profile);
+  deck_.transport.stream = 0;
+  DrawnTimes drawn;
+  UpdateTimeDisplay(deck_.AsDeck(), drawn);
   EXPECT_EQ(deck_.state.lengthBytes, -1);
   EXPECT_LT(deck_.state.lengthSeconds, 0);
   EXPECT_EQ(gadgetCaption(deck_.profile.elapsedGadget), "  00:00");
@@ -131,7 +132,8 @@ TEST_F(TimeDisplay, PausedStreamShowsItsTimesAndName) {
   for (const auto& c : cases) {
     Build(c.deck);
     OpenPausedStream(c.deck);
-    UpdateTimeDisplay(c.deck.state, c.deck.profile);
+    DrawnTimes drawn;
+    UpdateTimeDisplay(c.deck.AsDeck(), drawn);
     const DeckState& state = c.deck.state;
     EXPECT_EQ(state.lengthBytes, kWavBytes);
     EXPECT_EQ(state.lengthSeconds, kWavSeconds);
@@ -140,38 +142,63 @@ TEST_F(TimeDisplay, PausedStreamShowsItsTimesAndName) {
     EXPECT_EQ(gadgetCaption(c.deck.profile.totalGadget), "  0:02");
     EXPECT_EQ(MarkerRowShown(c.deck), 103);
     EXPECT_EQ(Title(), c.title);
-    BASS_StreamFree(c.deck.state.stream);
+    BASS_StreamFree(c.deck.transport.stream);
   }
 }
 
 // At the end of the track (position rounding to the length) the marker is at row 3.
 TEST_F(TimeDisplay, MarkerReachesRow3AtTheEnd) {
   OpenPausedStream(deck_);
-  BASS_ChannelSetPosition(deck_.state.stream, kWavBytes - 4 * 400, kPositionBytes);
+  BASS_ChannelSetPosition(deck_.transport.stream, kWavBytes - 4 * 400, kPositionBytes);
   DWORD deadline = GetTickCount() + 3000;
-  do UpdateTimeDisplay(deck_.state, deck_.profile);
+  DrawnTimes drawn;
+  do UpdateTimeDisplay(deck_.AsDeck(), drawn);
   while (deck_.state.positionSeconds != kWavSeconds && GetTickCount() < deadline);
   EXPECT_EQ(deck_.state.positionSeconds, kWavSeconds);
   EXPECT_EQ(MarkerRowShown(deck_), 3);
   EXPECT_EQ(gadgetCaption(deck_.profile.elapsedGadget), "  0:02");
 }
 
+// One display, ticking on: the knob is drawn anew whenever its place changes.
 TEST_F(TimeDisplay, KnobIsKeptInsideTheStrip) {
-  const struct { int field, shown; } cases[] = {{-4, 5}, {54, 48}, {30, 30}};
+  const struct { int field, shown; } cases[] = {{-4, 5}, {54, 48}, {30, 30}, {-4, 5}};
+  DrawnTimes drawn;
   for (auto c : cases) {
     deck_.state.volumeKnobX = c.field;
-    UpdateTimeDisplay(deck_.state, deck_.profile);
+    UpdateTimeDisplay(deck_.AsDeck(), drawn);
     EXPECT_EQ(KnobXShown(), c.shown) << c.field;
   }
 }
 
+// A tick that would draw the same marker and knob again repaints neither
+// gadget, so a deck where nothing moves costs its ticks next to nothing.
+TEST_F(TimeDisplay, UnchangedCanvasesAreNotDrawnAgain) {
+  DrawnTimes drawn;
+  UpdateTimeDisplay(deck_.AsDeck(), drawn);
+  ASSERT_EQ(KnobXShown(), 20);
+  const int colourOfTheStrip = Rgb(40, 40, 40);
+  SolidImage(deck_.profile.volumeCanvasImage, kDeck.volumeSlot.width, kDeck.volumeSlot.height,
+             colourOfTheStrip);
+  SolidImage(deck_.profile.seekCanvasImage, kDeck.seekBar.width, kDeck.seekBar.height,
+             colourOfTheStrip);
+  UpdateTimeDisplay(deck_.AsDeck(), drawn);
+  EXPECT_EQ(KnobXShown(), -1);
+  EXPECT_EQ(MarkerRowShown(deck_), -1);
+  deck_.state.volumeKnobX = 21;
+  UpdateTimeDisplay(deck_.AsDeck(), drawn);
+  EXPECT_EQ(KnobXShown(), 21);
+  EXPECT_EQ(MarkerRowShown(deck_), -1);
+}
+
 DeckState timerState{};
+LibraryTransport timerTransport;
+const Deck kTimerDeck{timerState, timerTransport, full::kProfile};
 const DeckProfile& kTimerProfile = full::kProfile;
 
 // The callback runs inside the event fetch on the window's 55 ms timer.
 TEST_F(TimeDisplay, TimerCallbackUpdatesTheLabels) {
   newLabelGadget(kTimerProfile.elapsedGadget, 10, 500, 80, 20, "x");
-  ASSERT_TRUE(StartTimeDisplay(timerState, kTimerProfile));
+  ASSERT_TRUE(StartTimeDisplay(kTimerDeck));
   DWORD deadline = GetTickCount() + 3000;
   while (gadgetCaption(kTimerProfile.elapsedGadget) == "x" && GetTickCount() < deadline)
     if (pollEvent() == kNoEvent) Sleep(1);

@@ -1,50 +1,28 @@
-#include <windows.h>
-
 #include "audio/audio.h"
 #include "player/control_arithmetic.h"
 #include "player/seek_fader.h"
 #include "player/start_track.h"
 #include "player/volume_slot.h"
+#include "profile/pass_input.h"
 #include "tests/unit/player/player_fixture.h"
-#include "toolkit/events.h"
 #include "toolkit/gadgets.h"
-#include "toolkit/window.h"
 
 namespace {
+
+// A pass's input with the cursor at a point of the window and the left
+// button's two readings.
+PassInput Cursor(int x, int y, bool firstReading = false, bool secondReading = false) {
+  PassInput input;
+  input.mouseX = x;
+  input.mouseY = y;
+  input.leftButtonFirst = firstReading;
+  input.leftButton = secondReading;
+  return input;
+}
 
 // A column over the fader's scale and a row through the volume slot.
 constexpr int kFaderX = kDeck.seekBar.x + 6;
 constexpr int kVolumeRow = kDeck.volumeSlot.y + 5;
-
-// Puts the cursor at a client point of window 0 and waits until the toolkit
-// reads it there (SetCursorPos reaches the X server asynchronously).
-bool PlaceCursor(int x, int y) {
-  POINT point{x, y};
-  ClientToScreen(windowHandle(kMainWindow), &point);
-  const DWORD deadline = GetTickCount() + 2000;
-  SetCursorPos(point.x, point.y);
-  while (cursorX(kMainWindow) != x || cursorY(kMainWindow) != y) {
-    if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return false;
-    Sleep(5);
-  }
-  return true;
-}
-
-void SendLeftButton(DWORD flag) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flag;
-  SendInput(1, &input, sizeof(input));
-}
-
-bool WaitForLeftButton(bool down) {
-  const DWORD deadline = GetTickCount() + 2000;
-  while (((GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0) != down) {
-    if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return false;
-    Sleep(5);
-  }
-  return true;
-}
 
 // The fader's top row is the end of the track, the hundredth row below it its beginning.
 TEST(ControlArithmetic, SeekPositionsOfTheFaderRows) {
@@ -83,57 +61,48 @@ TEST_F(SeekFader, MovesAPlayingStreamAndIgnoresTheLowestRows) {
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(state, full);
-  state.lengthBytes = BASS_ChannelGetLength(state.stream, kPositionBytes);
+  StartTrack(fullDeck);
+  state.lengthBytes = BASS_ChannelGetLength(transport.stream, kPositionBytes);
   ASSERT_EQ(state.lengthBytes, 10 * 44100 * 2);
 
-  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop + 50));
-  SeekFromClick(state, full);
-  EXPECT_EQ(state.seekBytes, 441000);
-  EXPECT_GE(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
+  SeekFromClick(fullDeck, Cursor(kFaderX, kFaderTop + 50));
+  EXPECT_GE(BASS_ChannelGetPosition(transport.stream, kPositionBytes), 441000);
 
-  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop + 119));
-  SeekFromClick(state, full);
-  EXPECT_LT(state.seekBytes, 0);
-  EXPECT_GE(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
+  SeekFromClick(fullDeck, Cursor(kFaderX, kFaderTop + 119));  // a negative position
+  EXPECT_GE(BASS_ChannelGetPosition(transport.stream, kPositionBytes), 441000);
 
-  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop + 100));
-  SeekFromClick(state, full);
-  EXPECT_EQ(state.seekBytes, 0);
-  EXPECT_LT(BASS_ChannelGetPosition(state.stream, kPositionBytes), 441000);
-  EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
+  SeekFromClick(fullDeck, Cursor(kFaderX, kFaderTop + 100));
+  EXPECT_LT(BASS_ChannelGetPosition(transport.stream, kPositionBytes), 441000);
+  EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActivePlaying);
 }
 
-// The top row asks for less than 100 bytes before the end: the track ends at
-// once. 441013 frames make 882026 bytes, which the truncation cuts to 882000.
+// The top row asks for less than 100 bytes before the end (882000 of 882026
+// here): the track ends at once.
 TEST_F(SeekFader, TheTopRowEndsTheTrack) {
   TempFolder& folder = NewFolder("deck-seek-top");
   folder.addFile("tone.wav", WavBytes(10.0, 13));
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(state, full);
-  state.lengthBytes = BASS_ChannelGetLength(state.stream, kPositionBytes);
-  ASSERT_TRUE(PlaceCursor(kFaderX, kFaderTop));
-  SeekFromClick(state, full);
+  StartTrack(fullDeck);
+  state.lengthBytes = BASS_ChannelGetLength(transport.stream, kPositionBytes);
   ASSERT_EQ(state.lengthBytes, 882026);
-  EXPECT_EQ(state.seekBytes, 882000);
-  EXPECT_TRUE(WaitForActivity(state.stream, kActiveStopped, 2000));
+  SeekFromClick(fullDeck, Cursor(kFaderX, kFaderTop));
+  EXPECT_TRUE(WaitForActivity(transport.stream, kActiveStopped, 2000));
 }
 
 using VolumeSlot = PlayerTest;
 
+// Only the second reading of the button counts: a press released between
+// the two readings moves nothing.
 TEST_F(VolumeSlot, FollowsTheCursorOnlyWhileTheLeftButtonIsDown) {
   state.volume = 0.7f;
   state.volumeKnobX = 30;
-  ASSERT_TRUE(PlaceCursor(kVolumeSlotLeft + 57, kVolumeRow));
-  ASSERT_TRUE(WaitForLeftButton(false));
-  FollowVolumeSlot(state, full);
+  FollowVolumeSlot(fullDeck, Cursor(kVolumeSlotLeft + 57, kVolumeRow));
+  FollowVolumeSlot(fullDeck, Cursor(kVolumeSlotLeft + 57, kVolumeRow, true, false));
   EXPECT_EQ(state.volume, 0.7f);
   EXPECT_EQ(state.volumeKnobX, 30);
 
-  SendLeftButton(MOUSEEVENTF_LEFTDOWN);
-  const bool pressed = WaitForLeftButton(true);
   struct Case {
     int x;
     float volume;
@@ -143,15 +112,10 @@ TEST_F(VolumeSlot, FollowsTheCursorOnlyWhileTheLeftButtonIsDown) {
   for (const Case c :
        {Case{kVolumeSlotLeft + 1, -0.12f, -4}, Case{kVolumeSlotLeft + 7, 0.0f, 2},
         Case{kVolumeSlotLeft + 57, 1.0f, 52}, Case{kVolumeSlotLeft + 59, 1.04f, 54}}) {
-    ASSERT_TRUE(PlaceCursor(c.x, kVolumeRow));
-    FollowVolumeSlot(state, full);
-    EXPECT_EQ(state.mouseX, c.x);
+    FollowVolumeSlot(fullDeck, Cursor(c.x, kVolumeRow, false, true));
     EXPECT_FLOAT_EQ(state.volume, c.volume) << c.x;
     EXPECT_EQ(state.volumeKnobX, c.knob) << c.x;
   }
-  SendLeftButton(MOUSEEVENTF_LEFTUP);
-  EXPECT_TRUE(pressed);
-  EXPECT_TRUE(WaitForLeftButton(false));
 }
 
 }  // namespace

@@ -131,14 +131,14 @@ TEST_F(OpenChosen, CancelledRequesterChangesNothing) {
   state.chosenFileName = "two.wav";
   ScanFolder(state, full);
   setGadgetValue(kList, 1);
-  StartTrack(state, full);
-  const AudioHandle playing = state.stream;
+  StartTrack(fullDeck);
+  const AudioHandle playing = transport.stream;
   const std::vector<std::string> entries = ListEntries();
   ASSERT_EQ(BASS_ChannelIsActive(playing), kActivePlaying);
 
   {
     DialogAnswer cancel("");
-    OpenChosenFile(state, full);
+    OpenChosenFile(fullDeck);
     EXPECT_TRUE(cancel.answered());
   }
 
@@ -148,7 +148,7 @@ TEST_F(OpenChosen, CancelledRequesterChangesNothing) {
   EXPECT_EQ(state.trackCount, 2);
   EXPECT_EQ(gadgetValue(kList), 1);
   EXPECT_EQ(gadgetCaption(kFolderLabel), folder.path());
-  EXPECT_EQ(state.stream, playing);
+  EXPECT_EQ(transport.stream, playing);
   EXPECT_EQ(BASS_ChannelIsActive(playing), kActivePlaying);
 }
 
@@ -159,7 +159,7 @@ TEST_F(OpenChosen, ListsTheFolderOfTheChosenFileAndPlaysIt) {
   setGadgetValue(kPlayingFlag, 0);
   {
     DialogAnswer choose(folder.path() + "b.wav");
-    OpenChosenFile(state, full);
+    OpenChosenFile(fullDeck);
     EXPECT_TRUE(choose.answered());
   }
   EXPECT_EQ(state.folderPath, folder.path() + "b.wav");
@@ -168,7 +168,7 @@ TEST_F(OpenChosen, ListsTheFolderOfTheChosenFileAndPlaysIt) {
   EXPECT_EQ(gadgetCaption(kList), "b.wav");
   EXPECT_EQ(gadgetCaption(kFolderLabel), folder.path());
   EXPECT_EQ(gadgetValue(kPlayingFlag), 1);
-  EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
+  EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActivePlaying);
 }
 
 }  // namespace

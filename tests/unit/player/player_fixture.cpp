@@ -136,7 +136,7 @@ void PlayerTest::SetUp() {
 }
 
 void PlayerTest::TearDown() {
-  BASS_StreamFree(state.stream);
+  BASS_StreamFree(transport.stream);
   releaseListings();
 }
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "full/skin_table.h"
+#include "player/library_transport.h"
+#include "profile/deck.h"
 #include "profile/deck_layout.h"
-#include "profile/deck_profile.h"
-#include "profile/deck_state.h"
 
 // The full build's gadgets, which the test window holds.
 constexpr int kList = full::kTrackList;
@@ -63,10 +63,13 @@ class PlayerTest : public ::testing::Test {
   TempFolder& NewFolder(const std::string& name);
 
   DeckState state{};
+  LibraryTransport transport;
   // The full build's profile, and the mini build's way of playing over the
   // same gadgets.
   DeckProfile full{};
   DeckProfile mini{};
+  const Deck fullDeck{state, transport, full};
+  const Deck miniDeck{state, transport, mini};
 
  private:
   std::vector<std::unique_ptr<TempFolder>> folders_;

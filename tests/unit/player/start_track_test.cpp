@@ -32,13 +32,13 @@ TEST_F(StartTrackTest, UnopenablePathsSetThePlayingFlagWithoutAStream) {
     FillList(c.entries);
     setGadgetValue(kList, c.selected);
     setGadgetValue(kPlayingFlag, 0);
-    state.stream = 12345;
+    transport.stream = 12345;
     state.spinStep = 0.03f;
-    StartTrack(state, full);
-    EXPECT_EQ(state.stream, 0u) << c.label;
+    StartTrack(fullDeck);
+    EXPECT_EQ(transport.stream, 0u) << c.label;
     EXPECT_EQ(gadgetValue(kPlayingFlag), 1) << c.label;
     EXPECT_EQ(state.spinStep, kPlaySpeed) << c.label;
-    EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActiveStopped) << c.label;
+    EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActiveStopped) << c.label;
   }
 }
 
@@ -51,13 +51,13 @@ TEST_F(StartTrackTest, PlaysTheSelectedEntryOfTheFolder) {
   setGadgetValue(kList, 1);
   state.volume = 0.25f;
 
-  StartTrack(state, mini);
+  StartTrack(miniDeck);
 
-  EXPECT_NE(state.stream, 0u);
-  EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
+  EXPECT_NE(transport.stream, 0u);
+  EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActivePlaying);
   EXPECT_EQ(gadgetValue(kPlayingFlag), 1);
   EXPECT_EQ(state.spinStep, 0.45f);
-  EXPECT_EQ(BASS_ChannelGetLength(state.stream, kPositionBytes), 3 * 44100 * 2);
+  EXPECT_EQ(BASS_ChannelGetLength(transport.stream, kPositionBytes), 3 * 44100 * 2);
 }
 
 TEST_F(StartTrackTest, StartingAgainRestartsWithANewStreamAndFreesTheOld) {
@@ -66,13 +66,13 @@ TEST_F(StartTrackTest, StartingAgainRestartsWithANewStreamAndFreesTheOld) {
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(state, full);
-  const AudioHandle first = state.stream;
-  StartTrack(state, full);
-  EXPECT_NE(state.stream, first);
+  StartTrack(fullDeck);
+  const AudioHandle first = transport.stream;
+  StartTrack(fullDeck);
+  EXPECT_NE(transport.stream, first);
   EXPECT_EQ(BASS_ChannelIsActive(first), kActiveStopped);
-  EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
-  EXPECT_LT(BASS_ChannelGetPosition(state.stream, kPositionBytes), 44100);
+  EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActivePlaying);
+  EXPECT_LT(BASS_ChannelGetPosition(transport.stream, kPositionBytes), 44100);
 }
 
 // An empty folder text and no selection: nothing to open, but the stream
@@ -83,17 +83,17 @@ TEST_F(StartTrackTest, EmptyPathFreesTheStreamAndMakesNoOther) {
   setGadgetCaption(kFolderLabel, folder.path());
   FillList({"tone.wav"});
   setGadgetValue(kList, 0);
-  StartTrack(state, full);
-  const AudioHandle playing = state.stream;
+  StartTrack(fullDeck);
+  const AudioHandle playing = transport.stream;
   ASSERT_EQ(BASS_ChannelIsActive(playing), kActivePlaying);
   setGadgetValue(kPlayingFlag, 0);
   setGadgetCaption(kFolderLabel, "");
   setGadgetValue(kList, -1);
   state.spinStep = 0.0f;
 
-  StartTrack(state, full);
+  StartTrack(fullDeck);
 
-  EXPECT_EQ(state.stream, playing);
+  EXPECT_EQ(transport.stream, playing);
   EXPECT_EQ(BASS_ChannelIsActive(playing), kActiveStopped);
   EXPECT_EQ(gadgetValue(kPlayingFlag), 0);
   EXPECT_EQ(state.spinStep, kPlaySpeed);

@@ -21,7 +21,7 @@ class TrackSteps : public PlayerTest {
 
   void Play(int entry) {
     setGadgetValue(kList, entry);
-    StartTrack(state, full);
+    StartTrack(fullDeck);
   }
 
   TempFolder folder{"deck-steps"};
@@ -40,48 +40,48 @@ TEST_F(TrackSteps, StepsWithinTheListOnlyMoveTheSelectionWhileNothingPlays) {
   };
   for (const Case& c : cases) {
     setGadgetValue(kList, c.selected);
-    StepTrack(state, full, c.step);
+    StepTrack(fullDeck, c.step);
     EXPECT_EQ(gadgetValue(kList), c.selectedAfter) << c.selected << " by " << c.step;
     EXPECT_EQ(state.trackIndex, c.selected + c.step);
-    EXPECT_EQ(state.stream, 0u);
+    EXPECT_EQ(transport.stream, 0u);
     EXPECT_EQ(gadgetValue(kPlayingFlag), 0);
   }
 }
 
 TEST_F(TrackSteps, NextStartsTheFollowingEntryWhileAStreamIsActive) {
   Play(1);
-  const AudioHandle first = state.stream;
+  const AudioHandle first = transport.stream;
   ASSERT_EQ(BASS_ChannelIsActive(first), kActivePlaying);
-  StepTrack(state, full, +1);
+  StepTrack(fullDeck, +1);
   EXPECT_EQ(gadgetValue(kList), 2);
-  EXPECT_NE(state.stream, first);
-  EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
-  StepTrack(state, full, +1);  // the last entry: the same stream plays on
+  EXPECT_NE(transport.stream, first);
+  EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActivePlaying);
+  StepTrack(fullDeck, +1);  // the last entry: the same stream plays on
   EXPECT_EQ(gadgetValue(kList), 2);
-  EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
+  EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActivePlaying);
 }
 
 TEST_F(TrackSteps, AdvanceSkipsAnUnplayableEntry) {
   Play(0);
-  ASSERT_EQ(state.stream, 0u);
+  ASSERT_EQ(transport.stream, 0u);
   ASSERT_EQ(gadgetValue(kPlayingFlag), 1);
-  AdvanceWhenEnded(state, full);
+  AdvanceWhenEnded(fullDeck);
   EXPECT_EQ(gadgetValue(kList), 1);
   EXPECT_EQ(state.trackIndex, 1);
-  EXPECT_EQ(BASS_ChannelIsActive(state.stream), kActivePlaying);
+  EXPECT_EQ(BASS_ChannelIsActive(transport.stream), kActivePlaying);
 }
 
 TEST_F(TrackSteps, AdvanceWaitsWhileTheStreamPlaysOrTheFlagIsClear) {
   Play(1);
-  const AudioHandle playing = state.stream;
-  AdvanceWhenEnded(state, full);
-  EXPECT_EQ(state.stream, playing);
+  const AudioHandle playing = transport.stream;
+  AdvanceWhenEnded(fullDeck);
+  EXPECT_EQ(transport.stream, playing);
   EXPECT_EQ(gadgetValue(kList), 1);
 
   BASS_StreamFree(playing);
   setGadgetValue(kPlayingFlag, 0);  // what power-off leaves
-  AdvanceWhenEnded(state, full);
-  EXPECT_EQ(state.stream, playing);
+  AdvanceWhenEnded(fullDeck);
+  EXPECT_EQ(transport.stream, playing);
   EXPECT_EQ(gadgetValue(kList), 1);
 }
 
@@ -93,14 +93,14 @@ TEST_F(TrackSteps, AdvanceFollowsAnEndedTrackAndStopsAtTheLastEntry) {
   FillList({"a.wav", "b.wav"});
   state.trackCount = 2;
   Play(0);
-  ASSERT_TRUE(WaitForActivity(state.stream, kActiveStopped, 5000));
-  AdvanceWhenEnded(state, full);
+  ASSERT_TRUE(WaitForActivity(transport.stream, kActiveStopped, 5000));
+  AdvanceWhenEnded(fullDeck);
   EXPECT_EQ(gadgetValue(kList), 1);
-  ASSERT_TRUE(WaitForActivity(state.stream, kActiveStopped, 5000));
-  const AudioHandle last = state.stream;
-  AdvanceWhenEnded(state, full);
+  ASSERT_TRUE(WaitForActivity(transport.stream, kActiveStopped, 5000));
+  const AudioHandle last = transport.stream;
+  AdvanceWhenEnded(fullDeck);
   EXPECT_EQ(gadgetValue(kList), 1);
-  EXPECT_EQ(state.stream, last);
+  EXPECT_EQ(transport.stream, last);
   EXPECT_EQ(state.trackIndex, 2);
   EXPECT_EQ(gadgetValue(kPlayingFlag), 1);
 }
