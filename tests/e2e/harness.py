@@ -276,8 +276,8 @@ class Wine:
                               timeout=timeout)
         return done.returncode, done.stdout
 
-    def start(self, program, cwd, log, extra_env=None):
-        return subprocess.Popen([self.wine64, str(program)], cwd=cwd,
+    def start(self, program, cwd, log, extra_env=None, args=()):
+        return subprocess.Popen([self.wine64, str(program), *map(str, args)], cwd=cwd,
                                 env=dict(self.env, **(extra_env or {})),
                                 stdin=subprocess.DEVNULL, stdout=log, stderr=log)
 
@@ -383,12 +383,12 @@ class App:
     """One running program and its main window."""
 
     def __init__(self, wine, program, cwd, artifacts, window_class=PLAYER_WINDOW_CLASS,
-                 extra_env=None):
+                 extra_env=None, args=()):
         self.wine = wine
         self.artifacts = Path(artifacts)
         self.artifacts.mkdir(parents=True, exist_ok=True)
         self.log = open(self.artifacts / f"{Path(program).stem}.log", "ab")
-        self.process = wine.start(program, cwd, self.log, extra_env)
+        self.process = wine.start(program, cwd, self.log, extra_env, args)
         self.window_class = window_class
         self.top = wait_until(self._find_window, 30, 0.2, f"a {window_class} window")
         self.xid = wait_until(self._find_xid, 10, 0.1, "its X window")
@@ -453,6 +453,15 @@ class App:
         self.move(x, y)
         time.sleep(0.15)
         self.press(button, repeat)
+
+    def click_control(self, window, number):
+        """Clicks the middle of control `number` of one of the program's top
+        windows as the probe saw it: a page of a wizard, a message box."""
+        x, y, width, height = window.control(number).rect
+        left, top = window.client[:2]
+        self._xdotool("mousemove", "--sync", str(left + x + width // 2),
+                      str(top + y + height // 2))
+        self.press()
 
     def press(self, button=1, repeat=1):
         """Clicks where the cursor is; repeated clicks are 80 ms apart."""

@@ -34,9 +34,15 @@ def package(system):
     return PACKAGES / f"deckplayer-{version()}-{system}.zip"
 
 
-def licence_names():
+def licence_names(package="zip"):
+    """The names of packaging/licences.list for the zip, or with the lines
+    marked "setup:" for the setup."""
     lines = (harness.TOP / "packaging" / "licences.list").read_text().splitlines()
-    return {line.split()[0] for line in lines if line.strip() and not line.startswith("#")}
+    names = {line.split()[0] for line in lines if line.strip() and not line.startswith("#")}
+    setup = {name for name in names if name.startswith("setup:")}
+    if package == "setup":
+        return names - setup | {name[len("setup:"):] for name in setup}
+    return names - setup
 
 
 def pe_machine(data):
