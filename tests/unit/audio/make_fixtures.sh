@@ -42,12 +42,12 @@ printf 'MThd\000\000\000\006\000\000\000\001\000\140MTrk\000\000\000\004\000\377
 tone t3m 44100 1 3 1000
 lame --quiet -b 128 t3m.wav lame3m.mp3
 head -c $(( $(wc -c < lame3m.mp3) / 2 )) lame3m.mp3 > cut3m.mp3
-# Gapless joins: two seconds of a sine cut at an arbitrary sample, each part
-# encoded alone with its LAME header (37,001 and 51,199 frames), and a sine at
-# 48 kHz to follow a part at 44.1 kHz.
+# Gapless joins: two seconds of a sine cut at an arbitrary sample near a
+# crest, each part encoded alone with its LAME header (37,013 and 51,187
+# frames), and a sine at 48 kHz to follow a part at 44.1 kHz.
 sox -R -n -r 44100 -c 2 -b 16 sine.wav synth 2 sine 1000 vol 0.5
-sox sine.wav part1.wav trim 0s 37001s
-sox sine.wav part2.wav trim 37001s
+sox sine.wav part1.wav trim 0s 37013s
+sox sine.wav part2.wav trim 37013s
 lame --quiet -b 128 part1.wav half1.mp3
 lame --quiet -b 128 part2.wav half2.mp3
 sox -R -n -r 48000 -c 2 -b 16 sine48.wav synth 1 sine 1000 vol 0.5
