@@ -5,6 +5,7 @@
 
 #include "audio/ansi_file.h"
 #include "audio/audio.h"
+#include "audio/end_notice.h"
 #include "audio/engine.h"
 #include "audio/memory_reader.h"
 #include "audio/open_decoder.h"
@@ -41,6 +42,10 @@ std::unique_ptr<ByteReader> OpenReader(bool fromMemory, const void* file, std::i
 
 void WakeMixer() {
   if (Engine* engine = RunningEngine()) engine->mixer->wake();
+}
+
+bool CanFollow(const std::shared_ptr<Stream>& next, const std::shared_ptr<Stream>& current) {
+  return next && next != current && next->neverPlayed();
 }
 
 }  // namespace
@@ -80,10 +85,13 @@ bool BASS_ChannelPause(AudioHandle handle) {
   });
 }
 
+// A freed stream hands over to nothing, and never starts after another.
 bool BASS_StreamFree(AudioHandle handle) {
   return Guarded(false, [&] {
     Engine* engine = RunningEngine();
-    return engine && engine->streams.remove(handle);
+    if (!engine) return false;
+    if (auto stream = engine->streams.find(handle)) stream->retire();
+    return engine->streams.remove(handle);
   });
 }
 
@@ -136,6 +144,24 @@ double BASS_ChannelBytes2Seconds(AudioHandle handle, std::int64_t bytes) {
     if (!stream) return -1.0;
     const AudioFormat format = stream->format();
     return static_cast<double>(bytes) / (static_cast<double>(format.rate) * format.channels * 2);
+  });
+}
+
+bool AudioQueueNext(AudioHandle current, AudioHandle next) {
+  return Guarded(false, [&] {
+    const auto stream = FindStream(current);
+    const auto follower = next ? FindStream(next) : nullptr;
+    if (!stream || (next && !CanFollow(follower, stream))) return false;
+    if (!stream->queueNext(follower)) return false;
+    WakeMixer();
+    return true;
+  });
+}
+
+void AudioNotifyEnds(void* window, unsigned message) {
+  Guarded(false, [&] {
+    SetEndNotice(window, message);
+    return true;
   });
 }
 

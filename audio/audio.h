@@ -39,3 +39,17 @@ std::int64_t BASS_ChannelGetLength(AudioHandle handle, std::uint32_t mode);
 std::int64_t BASS_ChannelGetPosition(AudioHandle handle, std::uint32_t mode);
 // Call from one thread at a time (the program's); negative for an invalid handle.
 double BASS_ChannelBytes2Seconds(AudioHandle handle, std::int64_t bytes);
+// Our addition: `next` plays from the output frame right after the last frame
+// of `current`, in the same block, without fade; its volume is what was set
+// on it. `next` must be a created stream that has never been played; 0 drops
+// whatever was queued. A stream queued before is replaced (not freed: the
+// caller owns it). False for an invalid `current`, an invalid `next`, or a
+// `current` that has already ended (or already handed over to a follower).
+// Call from one thread at a time (the program's); never waits for the mixer.
+bool AudioQueueNext(AudioHandle current, AudioHandle next);
+// Our addition: posts `message` (wParam 0, lParam 0) to `window` on the
+// program's behalf whenever a playing stream ends or hands over to the stream
+// queued after it, so a program that waits for messages wakes at once. Null
+// window: no message.
+// Any thread; the message is posted from the mixer thread.
+void AudioNotifyEnds(void* window, unsigned message);

@@ -18,7 +18,9 @@ void FrameRing::grow(std::size_t frames) {
   head_ = 0;
 }
 
+// Pushing nothing leaves a ring that has no storage yet without any.
 void FrameRing::push(const float* stereo, std::size_t frames) {
+  if (frames == 0) return;
   if (count_ + frames > capacity()) grow(count_ + frames);
   const std::size_t tail = (head_ + count_) % capacity();
   const std::size_t first = std::min(frames, capacity() - tail);

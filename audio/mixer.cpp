@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "audio/end_notice.h"
+
 namespace {
 
 // A playing stream: sleep until the output has room for the next block.
@@ -73,13 +75,14 @@ void Mixer::run() {
   snapshot_.clear();
 }
 
-// One pass: a block mixed and handed over, or a sleep until one is due.
+// One pass: a block mixed and handed over, or a sleep until one is due. The
+// program hears of ends before the mixer sleeps, which may be for good.
 void Mixer::pass() {
   const bool active = serviceStreams();
-  if (active && output_->canWrite())
-    mixBlock();
-  else
-    idle(waitFor(active));
+  const bool mix = active && output_->canWrite();
+  if (mix) mixBlock();
+  announceEnds();
+  if (!mix) idle(waitFor(active));
 }
 
 // Streams freed since the last pass drop out of the snapshot here, and the
@@ -89,28 +92,52 @@ bool Mixer::serviceStreams() {
   const std::int64_t played = output_->playedFrames();
   bool active = false;
   for (const auto& stream : snapshot_) {
+    Stream::Step step;
     try {
-      stream->service(played, written_);
+      step = stream->service(played, written_);
     } catch (...) {
-      stream->abandon();
+      step = stream->abandon();
     }
-    active = stream->wantsAudio() || active;
+    note(step);
+    active = stream->wantsAudio() || step.follower || active;
   }
   return active;
 }
 
 void Mixer::mixBlock() {
   std::fill(mix_.begin(), mix_.end(), 0.0f);
-  for (const auto& stream : snapshot_) {
-    try {
-      stream->mixInto(mix_.data(), output_->blockFrames(), written_);
-    } catch (...) {
-      stream->abandon();
-    }
-  }
+  for (const auto& stream : snapshot_) mixFrom(stream);
   std::transform(mix_.begin(), mix_.end(), pcm_.begin(), ToPcm16);
   output_->write(pcm_.data());
   written_ += static_cast<std::int64_t>(output_->blockFrames());
+}
+
+// A stream that runs out within the block hands the rest of it to the stream
+// queued after it, which may run out in turn. A follower met again later in
+// the snapshot has been mixed already and adds nothing.
+void Mixer::mixFrom(std::shared_ptr<Stream> stream) {
+  const std::size_t block = output_->blockFrames();
+  std::size_t at = 0;
+  while (stream) {
+    Stream::Step step;
+    try {
+      step = stream->mixInto(mix_.data() + 2 * at, block - at,
+                             written_ + static_cast<std::int64_t>(at));
+    } catch (...) {
+      step = stream->abandon();
+    }
+    note(step);
+    at += step.frames;
+    stream = std::move(step.follower);
+  }
+}
+
+void Mixer::note(const Stream::Step& step) {
+  if (step.noticed()) ++ends_;
+}
+
+void Mixer::announceEnds() {
+  for (; ends_ > 0; --ends_) PostEndNotice();
 }
 
 std::chrono::microseconds Mixer::waitFor(bool active) {

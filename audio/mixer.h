@@ -29,6 +29,9 @@ class Mixer {
   void pass();
   bool serviceStreams();
   void mixBlock();
+  void mixFrom(std::shared_ptr<Stream> stream);
+  void note(const Stream::Step& step);
+  void announceEnds();
   std::chrono::microseconds waitFor(bool active);
   void idle(std::chrono::microseconds wait);
 
@@ -43,4 +46,5 @@ class Mixer {
   std::vector<float> mix_;
   std::vector<std::int16_t> pcm_;
   std::int64_t written_ = 0;
+  int ends_ = 0;  // ends and hand-overs not yet announced to the program
 };

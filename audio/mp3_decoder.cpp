@@ -31,10 +31,16 @@ off_t SeekCallback(void* handle, off_t offset, int whence) {
   return reader->seek(base + offset) ? reader->tell() : -1;
 }
 
-// Quiet, gapless, float output at any rate, and no limit on resynchronising, so a damaged
-// region is skipped instead of ending the track.
-bool Configure(mpg123_handle* handle) {
-  if (mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0) != MPG123_OK)
+// libmpg123's synthesis puts this many samples of its own before a layer III
+// stream's first; its gapless mode drops them together with the encoder delay.
+constexpr long kDecoderDelay = 529;
+
+// Quiet, gapless or not, float output at any rate, and no limit on resynchronising, so a
+// damaged region is skipped instead of ending the track.
+bool Configure(mpg123_handle* handle, bool gapless) {
+  if (mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET, 0) != MPG123_OK) return false;
+  if (mpg123_param(handle, gapless ? MPG123_ADD_FLAGS : MPG123_REMOVE_FLAGS, MPG123_GAPLESS, 0) !=
+      MPG123_OK)
     return false;
   if (mpg123_param(handle, MPG123_RESYNC_LIMIT, -1, 0) != MPG123_OK) return false;
   mpg123_format_none(handle);
@@ -66,10 +72,12 @@ bool FixFormat(mpg123_handle* handle, AudioFormat& format) {
 // The encoder delay is known only from a LAME/Info header, and that header
 // also carries the exact sample count; MPG123_ACCURATE says nothing of the
 // length (it is 1 on any freshly opened file).
-bool LengthIsExact(mpg123_handle* handle) {
+long EncoderDelay(mpg123_handle* handle) {
   long delay = -1;
-  return mpg123_getstate(handle, MPG123_ENC_DELAY, &delay, nullptr) == MPG123_OK && delay >= 0;
+  return mpg123_getstate(handle, MPG123_ENC_DELAY, &delay, nullptr) == MPG123_OK ? delay : -1;
 }
+
+bool LengthIsExact(mpg123_handle* handle) { return EncoderDelay(handle) >= 0; }
 
 // No MPEG audio frame carries more than 64 samples per byte (the densest,
 // low-rate MPEG 2.5 and free-format streams stay far below), so a length
@@ -108,18 +116,36 @@ Mp3Decoder::~Mp3Decoder() {
 // frames that do not exist.
 bool Mp3Decoder::start() {
   const bool headerInDoubt = XingPromiseInDoubt(*reader_);
-  if (!Configure(handle_)) return false;
-  if (mpg123_replace_reader_handle(handle_, ReadCallback, SeekCallback, nullptr) != MPG123_OK)
-    return false;
-  if (mpg123_open_handle(handle_, reader_.get()) != MPG123_OK) return false;
-  if (!FixFormat(handle_, format_)) return false;
+  if (!open(true)) return false;
   const bool trusted = !headerInDoubt && LengthIsExact(handle_) &&
                        LengthFits(mpg123_length(handle_), reader_->size());
-  if (!trusted && mpg123_scan(handle_) != MPG123_OK) return false;
-  const off_t length = mpg123_length(handle_);
-  if (!LengthFits(length, reader_->size())) return false;
-  length_ = length;
+  if (!trusted) return openCounted();
+  length_ = mpg123_length(handle_);
   return mpg123_seek(handle_, 0, SEEK_SET) == 0;
+}
+
+bool Mp3Decoder::open(bool gapless) {
+  mpg123_close(handle_);
+  if (!reader_->seek(0) || !Configure(handle_, gapless)) return false;
+  if (mpg123_replace_reader_handle(handle_, ReadCallback, SeekCallback, nullptr) != MPG123_OK)
+    return false;
+  return mpg123_open_handle(handle_, reader_.get()) == MPG123_OK && FixFormat(handle_, format_);
+}
+
+// Once the scan finds fewer frames than the LAME/Info header promised,
+// libmpg123 drops its gapless mode altogether, and a file cut short would
+// start with the encoder's delay: some 25 ms of lead-in before its first
+// sample, heard as a gap after the track before it. So the frames are
+// counted with that mode off, and the lead-in the header tells of is
+// skipped here; the end plays as far as the frames go.
+bool Mp3Decoder::openCounted() {
+  if (!open(false) || mpg123_scan(handle_) != MPG123_OK) return false;
+  const off_t frames = mpg123_length(handle_);
+  if (!LengthFits(frames, reader_->size())) return false;
+  const long delay = EncoderDelay(handle_);
+  lead_ = delay >= 0 && delay + kDecoderDelay < frames ? delay + kDecoderDelay : 0;
+  length_ = frames - lead_;
+  return mpg123_seek(handle_, lead_, SEEK_SET) == lead_;
 }
 
 // A damaged stream can decode to more frames than its scan counted (the
@@ -146,8 +172,8 @@ std::size_t Mp3Decoder::read(float* out, std::size_t frames) {
 
 bool Mp3Decoder::seek(std::int64_t frame) {
   finished_ = false;
-  const off_t at = mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET);
+  const off_t at = mpg123_seek(handle_, static_cast<off_t>(frame + lead_), SEEK_SET);
   if (at < 0) return false;
-  position_ = at;
+  position_ = std::max<std::int64_t>(at - lead_, 0);
   return true;
 }

@@ -24,11 +24,14 @@ class Mp3Decoder final : public Decoder {
  private:
   Mp3Decoder(std::unique_ptr<ByteReader> reader, mpg123_handle_struct* handle);
   bool start();
+  bool open(bool gapless);
+  bool openCounted();
 
   std::unique_ptr<ByteReader> reader_;
   mpg123_handle_struct* handle_;
   AudioFormat format_;
   std::int64_t length_ = 0;
   std::int64_t position_ = 0;  // the next frame read gives
+  std::int64_t lead_ = 0;      // decoded frames before the first one of the stream
   bool finished_ = false;
 };

@@ -26,9 +26,24 @@ class StreamFeed {
   bool finished() const { return decoderDone_ && pending_.empty(); }
 
  private:
+  // Frames of a primer the converter is fed before a stream's first frame,
+  // and frames of its output then dropped so the stream starts on time.
+  struct Timing {
+    std::size_t primer = 0;
+    std::size_t drop = 0;
+  };
+  static Timing ChooseTiming(std::uint32_t inRate, std::uint32_t outRate);
+
   std::size_t inputFramesFor(std::size_t wanted) const;
   bool decodeChunk(std::size_t wanted);
-  void resetResampler();
+  void resetResampler(std::int64_t from);
+  void primeResampler();
+  void keepTail(std::size_t frames);
+  void flushResampler();
+  float* mirroredTail(std::size_t first, std::size_t frames);
+  std::size_t resample(float* stereo, std::size_t frames);
+  void convert(float* stereo, std::size_t frames);
+  std::int64_t totalConverted() const;
 
   Decoder& decoder_;
   AudioFormat format_;
@@ -40,4 +55,17 @@ class StreamFeed {
   FrameRing pending_;
   std::int64_t decoded_ = 0;
   bool decoderDone_ = false;
+
+  // Converting to the output's rate: how it is timed, and how many output
+  // frames are still to be dropped before the stream's first; the last
+  // frames it was fed, and those made up to go before the first and after
+  // the last; the stream frame it started at and the output frames it has
+  // given since.
+  Timing timing_;
+  std::size_t lagLeft_ = 0;
+  bool primed_ = false;
+  std::vector<float> recent_;
+  std::vector<float> edge_;
+  std::int64_t from_ = 0;
+  std::int64_t converted_ = 0;
 };

@@ -42,6 +42,16 @@ printf 'MThd\000\000\000\006\000\000\000\001\000\140MTrk\000\000\000\004\000\377
 tone t3m 44100 1 3 1000
 lame --quiet -b 128 t3m.wav lame3m.mp3
 head -c $(( $(wc -c < lame3m.mp3) / 2 )) lame3m.mp3 > cut3m.mp3
+# Gapless joins: two seconds of a sine cut at an arbitrary sample near a
+# crest, each part encoded alone with its LAME header (37,013 and 51,187
+# frames), and a sine at 48 kHz to follow a part at 44.1 kHz.
+sox -R -n -r 44100 -c 2 -b 16 sine.wav synth 2 sine 1000 vol 0.5
+sox sine.wav part1.wav trim 0s 37013s
+sox sine.wav part2.wav trim 37013s
+lame --quiet -b 128 part1.wav half1.mp3
+lame --quiet -b 128 part2.wav half2.mp3
+sox -R -n -r 48000 -c 2 -b 16 sine48.wav synth 1 sine 1000 vol 0.5
+lame --quiet -b 128 sine48.wav sine48.mp3
 # Two seconds of a tone in every encoding of the WAV path; sox writes
 # WAVE_FORMAT_EXTENSIBLE for more than two channels or more than 16 bits.
 variant() {  # name rate channels frequency sox-options...
@@ -68,4 +78,4 @@ variant wave64.w64 44100 2 1000 -b 16 -t w64
 # Content decides, not the name.
 cp pcm16.wav wav-named.mp3
 cp lame44s.mp3 mp3-named.wav
-rm -f junk.bin part1.bin part2.bin t44s.wav t22m.wav t8m.wav t3m.wav
+rm -f junk.bin part1.bin part2.bin t44s.wav t22m.wav t8m.wav t3m.wav sine.wav part1.wav part2.wav sine48.wav

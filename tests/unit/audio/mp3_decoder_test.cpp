@@ -39,8 +39,14 @@ TEST(Mp3Decoder, StatedLengthIsWhatDecodes) {
       {"plain44s.mp3", 44100, 2, 89856},  // no LAME header: 78 whole frames, scanned
       {"lame22m.mp3", 22050, 1, 44100},   // MPEG 2
       {"lame8m.mp3", 8000, 1, 16000},     // MPEG 2.5
-      {"id3.mp3", 44100, 2, 88200},      {"ape.mp3", 44100, 2, 89856},
+      {"id3.mp3", 44100, 2, 88200},
+      {"ape.mp3", 44100, 2, 89856},
       {"junkfront.mp3", 44100, 2, -1},
+      // A sine cut at frame 37,013, each part encoded alone: the encoder's
+      // delay and padding are trimmed to the very frame.
+      {"half1.mp3", 44100, 2, 37013},
+      {"half2.mp3", 44100, 2, 51187},
+      {"sine48.mp3", 48000, 2, 48000},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
@@ -57,16 +63,27 @@ TEST(Mp3Decoder, StatedLengthIsWhatDecodes) {
 }
 
 // Half the file is gone but its LAME header still promises the whole: the
-// length stated at open is what decodes, within one MPEG frame.
-TEST(Mp3Decoder, CutFilesStateTheirDecodableLengthAtOpen) {
+// length stated at open is what decodes, within one MPEG frame, and the
+// encoder's delay is still skipped, so the cut file starts on the same
+// sample as the whole one.
+TEST(Mp3Decoder, CutFilesStateTheirDecodableLengthAtOpenAndStartOnTheirFirstSample) {
   const struct {
     const char* file;
+    const char* whole;
     std::int64_t promised;
-  } cases[] = {{"truncated.mp3", 88200}, {"cut3m.mp3", 132300}};
+  } cases[] = {{"truncated.mp3", "lame44s.mp3", 88200}, {"cut3m.mp3", "lame3m.mp3", 132300}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     auto decoder = OpenFixture(c.file);
+    auto whole = OpenFixture(c.whole);
     ASSERT_NE(decoder, nullptr);
+    ASSERT_NE(whole, nullptr);
+    const std::size_t channels = decoder->format().channels;
+    std::vector<float> start(2000 * channels), wholeStart(2000 * channels);
+    ASSERT_EQ(whole->read(wholeStart.data(), 2000), 2000u);
+    ASSERT_EQ(decoder->read(start.data(), 2000), 2000u);
+    for (std::size_t i = 0; i < start.size(); ++i) ASSERT_NEAR(start[i], wholeStart[i], 1e-4) << i;
+    ASSERT_TRUE(decoder->seek(0));
     const std::int64_t stated = decoder->lengthFrames();
     const std::int64_t decoded = DecodeAll(*decoder);
     EXPECT_NEAR(stated, decoded, 1152);
@@ -84,18 +101,35 @@ TEST(Mp3Decoder, DamagedFilesPlayWhatIsDecodable) {
   EXPECT_LT(rest, 89856);
 }
 
-TEST(Mp3Decoder, SeekIsSampleExact) {
-  auto whole = OpenFixture("lame44s.mp3");
-  auto sought = OpenFixture("lame44s.mp3");
-  ASSERT_NE(whole, nullptr);
-  ASSERT_NE(sought, nullptr);
-  std::vector<float> all(2 * 88200);
-  ASSERT_EQ(whole->read(all.data(), 88200), 88200u);
-  ASSERT_TRUE(sought->seek(54321));
-  float frame[2];
-  ASSERT_EQ(sought->read(frame, 1), 1u);
-  EXPECT_NEAR(frame[0], all[2 * 54321], 1e-4);
-  EXPECT_NEAR(frame[1], all[2 * 54321 + 1], 1e-4);
+// From a seek the rest decodes sample for sample as it does from the start,
+// and exactly up to the end the encoder's padding was trimmed at.
+TEST(Mp3Decoder, SeekIsSampleExactAndTheRestEndsOnTheLastFrame) {
+  const struct {
+    const char* file;
+    std::int64_t to;
+  } cases[] = {{"lame44s.mp3", 54321},
+               {"half1.mp3", 12345},
+               {"half2.mp3", 40000},
+               {"sine48.mp3", 1},
+               {"truncated.mp3", 30000}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    auto whole = OpenFixture(c.file);
+    auto sought = OpenFixture(c.file);
+    ASSERT_NE(whole, nullptr);
+    ASSERT_NE(sought, nullptr);
+    const std::size_t channels = whole->format().channels;
+    const std::int64_t length = whole->lengthFrames();
+    std::vector<float> all(channels * static_cast<std::size_t>(length));
+    ASSERT_EQ(whole->read(all.data(), all.size() / channels), all.size() / channels);
+    ASSERT_TRUE(sought->seek(c.to));
+    std::vector<float> rest(all.size());
+    const std::size_t got = sought->read(rest.data(), all.size() / channels);
+    ASSERT_EQ(static_cast<std::int64_t>(got), length - c.to);
+    EXPECT_EQ(sought->read(rest.data(), 1), 0u);
+    for (std::size_t i = 0; i < got * channels; i += 97)
+      ASSERT_NEAR(rest[i], all[c.to * channels + i], 1e-4) << i;
+  }
 }
 
 // Damaged in memory the same way every run: never a crash or a hang, and at
@@ -132,7 +166,7 @@ TEST(Mp3Decoder, LengthNoFileOfThisSizeHoldsIsScanned) {
     forged[tag + 8] = count;
     auto decoder = OpenDecoder(std::make_unique<MemoryReader>(forged.data(), forged.size()));
     ASSERT_TRUE(decoder) << int(count);
-    // Scanned, the length counts whole frames: the encoder's delay and padding stay in.
+    // Counted frame by frame: the encoder's delay is skipped, its padding stays in.
     const std::int64_t length = decoder->lengthFrames();
     EXPECT_GE(length, 88200) << int(count);
     EXPECT_LE(length, 88200 + 1152 * 4) << int(count);

@@ -3,8 +3,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include "audio/fallback_output.h"
 #include "audio/silent_output.h"
@@ -89,4 +93,52 @@ struct LevelMeter {
 
     LevelMeter& meter_;
   };
+};
+
+// A sound device whose clock is the test's: it plays out what it is handed at
+// once, up to the frame the test lets it reach, so a test neither waits real
+// time nor races it. It keeps every frame it is handed.
+struct Recorder {
+  std::atomic<std::int64_t> heardLimit{std::numeric_limits<std::int64_t>::max()};
+  std::atomic<std::int64_t> written{0};
+
+  DeviceOpener opener() {
+    return [this](std::uint32_t rate) -> std::unique_ptr<Output> {
+      return std::make_unique<Device>(rate, *this);
+    };
+  }
+  std::vector<std::int16_t> frames() {
+    std::lock_guard lock(mutex_);
+    return samples_;
+  }
+
+  class Device final : public Output {
+   public:
+    Device(std::uint32_t rate, Recorder& recorder) : rate_(rate), recorder_(recorder) {}
+    std::uint32_t rate() const override { return rate_; }
+    std::size_t blockFrames() const override { return rate_ / 100; }
+    bool canWrite() override {
+      return recorder_.written.load() - playedFrames() <
+             4 * static_cast<std::int64_t>(blockFrames());
+    }
+    void write(const std::int16_t* stereo) override {
+      {
+        std::lock_guard lock(recorder_.mutex_);
+        recorder_.samples_.insert(recorder_.samples_.end(), stereo, stereo + 2 * blockFrames());
+      }
+      recorder_.written += static_cast<std::int64_t>(blockFrames());
+    }
+    std::chrono::microseconds untilWritable() override { return std::chrono::microseconds(500); }
+    std::int64_t playedFrames() override {
+      return std::min(recorder_.written.load(), recorder_.heardLimit.load());
+    }
+
+   private:
+    std::uint32_t rate_;
+    Recorder& recorder_;
+  };
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::int16_t> samples_;
 };
