@@ -40,6 +40,8 @@ void clearList(int gadget);
 // Position -1 appends.
 void insertListItem(int gadget, int position, const std::string& text);
 int listItemCount(int gadget);
+// The text of entry `index`, empty when there is none.
+std::string listItemText(int gadget, int index);
 // Appends the texts in order, repainting the list once at the end.
 void appendListItems(int gadget, const std::vector<std::string>& texts);
 // The first entry whose text equals `text` byte for byte, -1 when none does.

@@ -12,6 +12,17 @@
 
 namespace {
 
+// The entry's text, empty for an index beyond the list.
+std::string EntryText(HWND control, LRESULT index) {
+  const LRESULT length = SendMessageA(control, LB_GETTEXTLEN, index, 0);
+  if (length == LB_ERR) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT copied =
+      SendMessageA(control, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+  return text;
+}
+
 class ListGadget : public Gadget {
  public:
   using Gadget::Gadget;
@@ -38,14 +49,7 @@ class ListGadget : public Gadget {
 
   std::string caption() const override {
     LRESULT selected = SendMessageA(control(), LB_GETCURSEL, 0, 0);
-    if (selected == LB_ERR) return {};
-    LRESULT length = SendMessageA(control(), LB_GETTEXTLEN, selected, 0);
-    if (length == LB_ERR) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied =
-        SendMessageA(control(), LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+    return selected == LB_ERR ? std::string() : EntryText(control(), selected);
   }
 };
 
@@ -96,6 +100,11 @@ void insertListItem(int gadget, int position, const std::string& text) {
   if (control)
     SendMessageA(control, LB_INSERTSTRING, static_cast<WPARAM>(position),
                  reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string listItemText(int gadget, int index) {
+  HWND control = listControl(gadget);
+  return control && index >= 0 ? EntryText(control, index) : std::string();
 }
 
 int listItemCount(int gadget) {
