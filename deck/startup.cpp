@@ -37,6 +37,10 @@ void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin
 void StartDeck(const Deck& deck, int backdrop) {
   setWindowBackdrop(windowHandle(kMainWindow), imageHandle(backdrop));
   BASS_Init(-1, 44100, 0, windowHandle(kMainWindow), nullptr);
+  // A stream that ends or hands over to the one queued after it wakes the
+  // resting loop at once, which then moves the list on with the sound; the
+  // message itself is no event.
+  AudioNotifyEnds(windowHandle(kMainWindow), WM_NULL);
   StartTimeDisplay(deck);
 }
 

@@ -37,6 +37,7 @@ bool DrawsFrames() { return true; }
 void RunPass() {
   BeginPass(deck, loop);
   AdvanceWhenEnded(deck);
+  QueueFollowingEntry(deck);
   HandlePowerSwitch(deck, kLooks, loop.input);
   if (PowerIsOn()) HandleDeckControls(deck, kLooks, loop.input);
   TurnAndDraw(deck, loop);

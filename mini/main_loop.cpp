@@ -63,6 +63,7 @@ void WritePlaylist() {
 void RunPass() {
   BeginPass(deck, loop);
   AdvanceWhenEnded(deck);
+  QueueFollowingEntry(deck);
   HandlePowerSwitch(deck, kLooks, loop.input);
   if (MotorRuns()) {
     TurnAndDraw(deck, loop);

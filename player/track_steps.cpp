@@ -1,13 +1,43 @@
 #include "player/track_steps.h"
 
+#include <string>
+
 #include "audio/audio.h"
 #include "player/start_track.h"
 #include "toolkit/gadgets.h"
 
 namespace {
 
+// How far past the selected entry files are tried for the queue: past as
+// many that cannot be opened, the automatic advance passes over the rest.
+constexpr int kLookAhead = 8;
+
 int SelectedEntry(const DeckProfile& profile) {
   return static_cast<int>(gadgetValue(profile.listGadget));
+}
+
+std::string EntryPath(const DeckProfile& profile, int entry) {
+  return gadgetCaption(profile.folderGadget) + listItemText(profile.listGadget, entry);
+}
+
+// What StartTrack leaves, for a stream that already plays: the entry
+// selected, the playing flag set, the volume applied, the record at the
+// play speed.
+void FollowOn(const Deck& deck, int entry) {
+  deck.state.trackIndex = entry;
+  setGadgetValue(deck.profile.listGadget, entry);
+  deck.transport.setVolume(deck.state.volume);
+  setGadgetValue(deck.profile.playingFlagGadget, 1);
+  deck.state.spinStep = deck.profile.playSpeed;
+}
+
+// The entry the queued file was taken from: the first after the selected
+// one with its path (entries that could not be opened lie between).
+int EntryOfPath(const Deck& deck, const std::string& path) {
+  const int first = SelectedEntry(deck.profile) + 1;
+  for (int entry = first; entry < deck.state.trackCount && entry < first + kLookAhead; ++entry)
+    if (EntryPath(deck.profile, entry) == path) return entry;
+  return -1;
 }
 
 }  // namespace
@@ -18,10 +48,31 @@ int SelectedEntry(const DeckProfile& profile) {
 void AdvanceWhenEnded(const Deck& deck) {
   if (gadgetValue(deck.profile.playingFlagGadget) == 0) return;
   if (deck.transport.activity() != kActiveStopped) return;
+  const std::string queued = deck.transport.queuedPath();
+  const int queuedEntry = queued.empty() ? -1 : EntryOfPath(deck, queued);
+  if (queuedEntry >= 0 && !deck.transport.adoptQueued().empty()) {
+    FollowOn(deck, queuedEntry);
+    return;
+  }
   deck.state.trackIndex = SelectedEntry(deck.profile) + 1;
   if (deck.state.trackIndex >= deck.state.trackCount) return;
   setGadgetValue(deck.profile.listGadget, deck.state.trackIndex);
   StartTrack(deck);
+}
+
+// Asked on every pass: the list's texts are read, and a file is opened only
+// when what should follow has changed (a track started, another entry
+// selected), since the transport keeps the file queued and the ones refused.
+void QueueFollowingEntry(const Deck& deck) {
+  if (gadgetValue(deck.profile.playingFlagGadget) == 0) return;
+  if (deck.transport.activity() == kActiveStopped) return;
+  const int first = SelectedEntry(deck.profile) + 1;
+  for (int entry = first; entry < deck.state.trackCount && entry < first + kLookAhead; ++entry) {
+    const std::string path = EntryPath(deck.profile, entry);
+    if (path == deck.transport.queuedPath() || deck.transport.queue(path, deck.state.volume))
+      return;
+  }
+  deck.transport.dropQueued();
 }
 
 // With nothing selected the index reads -1, so next selects the first entry

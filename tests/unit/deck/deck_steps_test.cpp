@@ -8,6 +8,7 @@
 
 #include "deck/controls.h"
 #include "deck/pass.h"
+#include "player/seek_fader.h"
 #include "player/track_steps.h"
 #include "profile/deck_layout.h"
 #include "tests/unit/deck/fake_transport.h"
@@ -144,6 +145,83 @@ TEST_F(DeckSteps, AClickOnTheFaderSeeks) {
   click.eventKind = kLeftDoubleClick;
   ReactToEvent(deck, kLooks, click);
   EXPECT_EQ(fake.calls, (Calls{"position 750"}));
+}
+
+class GaplessQueue : public DeckSteps {
+ protected:
+  void SetUp() override {
+    DeckSteps::SetUp();
+    setGadgetValue(kPlayingFlag, 1);
+    setGadgetValue(kList, 0);
+    fake.active = kActivePlaying;
+  }
+};
+
+// The entry after the selected one is opened once, and stays queued while
+// nothing changes what comes next.
+TEST_F(GaplessQueue, TheNextEntryIsQueuedOnceWhileATrackPlays) {
+  QueueFollowingEntry(deck);
+  QueueFollowingEntry(deck);
+  EXPECT_EQ(fake.calls, (Calls{"queue C:\\music\\two.wav"}));
+  fake.calls.clear();
+  fake.active = kActivePaused;
+  QueueFollowingEntry(deck);
+  SeekFromClick(deck, Over(kDeckRects.fader));  // seeking keeps what follows
+  QueueFollowingEntry(deck);
+  EXPECT_EQ(fake.queued, "C:\\music\\two.wav");
+  setGadgetValue(kList, 2);  // the last entry: nothing follows it
+  QueueFollowingEntry(deck);
+  EXPECT_EQ(fake.calls.back(), "drop");
+  EXPECT_TRUE(fake.queued.empty());
+}
+
+// A file that cannot be opened is passed over for the one after it.
+TEST_F(GaplessQueue, AnEntryThatCannotBeOpenedIsPassedOver) {
+  fake.unplayable.insert("C:\\music\\two.wav");
+  QueueFollowingEntry(deck);
+  EXPECT_EQ(fake.calls, (Calls{"queue C:\\music\\two.wav", "queue C:\\music\\three.wav"}));
+  EXPECT_EQ(fake.queued, "C:\\music\\three.wav");
+}
+
+// Whatever starts another track frees what was queued with the stream, and
+// the entry after the new one is queued on the next pass; nothing is queued
+// while nothing plays.
+TEST_F(GaplessQueue, StartingAnotherTrackOrPowerOffDropsTheQueue) {
+  QueueFollowingEntry(deck);
+  StepTrack(deck, +1);  // next, as the second speed button
+  EXPECT_TRUE(fake.queued.empty());
+  QueueFollowingEntry(deck);
+  EXPECT_EQ(fake.queued, "C:\\music\\three.wav");
+  PassInput doubleClick;
+  doubleClick.event = kLeftDoubleClickMessage;
+  doubleClick.sourceGadget = kList;
+  setGadgetValue(kList, 0);
+  ReactToEvent(deck, kLooks, doubleClick);
+  EXPECT_TRUE(fake.queued.empty());
+  QueueFollowingEntry(deck);
+  HandlePowerSwitch(deck, kLooks, Over(kDeckRects.powerSwitch, kLeftClick));
+  EXPECT_TRUE(fake.queued.empty());
+  fake.active = kActiveStopped;
+  fake.calls.clear();
+  QueueFollowingEntry(deck);
+  EXPECT_TRUE(fake.calls.empty());
+}
+
+// When the queued stream has taken over, the list moves on to its entry as
+// the automatic advance would move it, and nothing is opened or started.
+TEST_F(GaplessQueue, TheEntryThatTookOverBecomesThePlayingOne) {
+  fake.unplayable.insert("C:\\music\\two.wav");
+  QueueFollowingEntry(deck);
+  fake.calls.clear();
+  state.spinStep = full.pausedSpeed;
+  fake.active = kActiveStopped;
+  fake.followed = true;
+  AdvanceWhenEnded(deck);
+  EXPECT_EQ(fake.calls, (Calls{"adopt", "volume 0.500000"}));
+  EXPECT_EQ(gadgetValue(kList), 2);
+  EXPECT_EQ(state.trackIndex, 2);
+  EXPECT_EQ(gadgetValue(kPlayingFlag), 1);
+  EXPECT_EQ(state.spinStep, kPlaySpeed);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // A transport that plays nothing: it writes down what the deck asks of it
 // and answers with the activity the test gives it.
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "profile/transport.h"
@@ -10,7 +12,10 @@
 class FakeTransport final : public Transport {
  public:
   void create(const std::string& path) override { calls.push_back("create " + path); }
-  void free() override { calls.push_back("free"); }
+  void free() override {
+    calls.push_back("free");
+    queued.clear();
+  }
   void play() override { calls.push_back("play"); }
   void pause() override { calls.push_back("pause"); }
   void setVolume(float volume) override { calls.push_back("volume " + std::to_string(volume)); }
@@ -21,7 +26,28 @@ class FakeTransport final : public Transport {
   std::int64_t lengthBytes() override { return -1; }
   std::int64_t positionBytes() override { return -1; }
   double seconds(std::int64_t) override { return -1.0; }
+  bool queue(const std::string& path, float) override {
+    calls.push_back("queue " + path);
+    if (unplayable.count(path)) return false;
+    queued = path;
+    return true;
+  }
+  void dropQueued() override {
+    if (!queued.empty()) calls.push_back("drop");
+    queued.clear();
+  }
+  std::string queuedPath() override { return queued; }
+  std::string adoptQueued() override {
+    if (!followed) return {};
+    calls.push_back("adopt");
+    followed = false;
+    active = 1;
+    return std::exchange(queued, {});
+  }
 
   std::vector<std::string> calls;
   std::uint32_t active = 0;
+  std::string queued;
+  std::set<std::string> unplayable;
+  bool followed = false;  // the queued stream has taken over from the ended one
 };
