@@ -5,7 +5,9 @@
 // machine); and the time from input to its visible effect (the lit
 // start/stop button on hover, the panel starting to slide on a click).
 // Prints figures only.
-//   loop_bench.exe full|mini TRACK [SECONDS]
+//   loop_bench.exe full|mini TRACK [SECONDS [JOINED_TRACK]]
+// JOINED_TRACK: the first of a folder of short tracks that play through
+// within SECONDS.
 #include <windows.h>
 
 #include <algorithm>
@@ -84,6 +86,10 @@ WNDPROC litButtonProc = nullptr;
 WNDPROC windowProc = nullptr;
 std::atomic<long> litPaints{0};
 std::atomic<long> windowResizes{0};
+// The audio library's notice of a stream heard to its end or handed over
+// (a WM_NULL), and how long after the last such notice each new title shows.
+Clock::time_point lastEndNotice;
+std::vector<double> titleDelays;
 
 FrameSample SampleFrames() {
   std::lock_guard lock(frameLog.mutex);
@@ -113,6 +119,12 @@ LRESULT CALLBACK LitButtonHook(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 LRESULT CALLBACK WindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SIZE) ++windowResizes;
+  if (message == WM_NULL) lastEndNotice = Clock::now();
+  if (message == WM_SETTEXT && lastEndNotice != Clock::time_point{}) {
+    std::lock_guard lock(frameLog.mutex);
+    titleDelays.push_back(
+        std::chrono::duration<double, std::milli>(Clock::now() - lastEndNotice).count());
+  }
   return CallWindowProcA(windowProc, window, message, wParam, lParam);
 }
 
@@ -245,6 +257,24 @@ void MeasurePanelClick() {
               current->name, delays[delays.size() / 2], delays.back(), delays.size());
 }
 
+// The folder of short tracks plays through, each joined to the one before:
+// milliseconds from the end of a track being heard to the next title.
+void ReportJoins() {
+  std::vector<double> delays;
+  {
+    std::lock_guard lock(frameLog.mutex);
+    delays = titleDelays;
+  }
+  std::sort(delays.begin(), delays.end());
+  if (delays.empty()) {
+    std::printf("%-16s joined tracks: no title followed a track's end\n", current->name);
+    return;
+  }
+  std::printf(
+      "%-16s end of a track heard to the next title: median %5.1f ms, max %5.1f ms over %zu\n",
+      current->name, delays[delays.size() / 2], delays.back(), delays.size());
+}
+
 // Runs the program's own main loop while `drive` acts and measures on
 // another thread; the loop ends with the window's close request.
 void RunWhile(const std::function<void()>& drive) {
@@ -259,7 +289,8 @@ void RunWhile(const std::function<void()>& drive) {
   }
 }
 
-void Measure(const Program& program, const std::string& track, double seconds) {
+void Measure(const Program& program, const std::string& track, double seconds,
+             const std::string& joinedTrack) {
   current = &program;
   program.startUp();
   HWND window = windowHandle(kMainWindow);
@@ -284,6 +315,14 @@ void Measure(const Program& program, const std::string& track, double seconds) {
     Click((lift.left + lift.right) / 2, (lift.top + lift.bottom) / 2);
     MeasureSpan("paused", seconds);
   });
+  if (!joinedTrack.empty()) {
+    OpenPath(program.deck, joinedTrack);
+    lastEndNotice = {};
+    RunWhile([&] {
+      Sleep(static_cast<DWORD>(1000 * seconds));
+      ReportJoins();
+    });
+  }
   // The playlist is the mini player's to keep; the benchmark leaves none behind.
   StopGdiplus(program.deck.state.gdipToken);
   releaseToolkit();
@@ -295,17 +334,18 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);  // each figure as soon as it is measured
   const std::string build = argc > 1 ? argv[1] : "";
   if (argc < 3 || (build != "full" && build != "mini")) {
-    std::fprintf(stderr, "usage: loop_bench full|mini TRACK [SECONDS]\n");
+    std::fprintf(stderr, "usage: loop_bench full|mini TRACK [SECONDS [JOINED_TRACK]]\n");
     return 2;
   }
   const double seconds = argc > 3 ? std::atof(argv[3]) : 10.0;
+  const std::string joined = argc > 4 ? argv[4] : "";
   if (build == "full") {
     Measure({"deckplayer", full::StartUp, full::RunMainLoop, full::deck, full::kLitButtonGadget},
-            argv[2], seconds);
+            argv[2], seconds, joined);
   } else {
     Measure(
         {"deckplayer-mini", mini::StartUp, mini::RunMainLoop, mini::deck, mini::kLitButtonGadget},
-        argv[2], seconds);
+        argv[2], seconds, joined);
   }
   return 0;
 }
