@@ -31,8 +31,12 @@ class AccessibleControls {
 };
 
 // From now on the window's accessible object answers from `controls` (null:
-// the system's default object again). The controls must outlive the window.
+// the system's default object again). The controls must outlive the window,
+// or be replaced first. Objects a reader still holds from before, or after the
+// window is destroyed, answer CO_E_OBJNOTCONNECTED. A new window under the same
+// number starts with the system's object.
 void setWindowAccessible(int window, AccessibleControls* controls);
-// Tells screen readers that control `index` changed: EVENT_OBJECT_FOCUS,
-// EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE or EVENT_OBJECT_NAMECHANGE.
+// Tells screen readers that control `index` (-1: the window itself) changed:
+// EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE or
+// EVENT_OBJECT_NAMECHANGE.
 void notifyAccessible(int window, DWORD event, int index);

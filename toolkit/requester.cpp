@@ -1,7 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
-#include <objbase.h>
 
 #include <vector>
 
@@ -10,10 +9,6 @@
 #include "toolkit/text.h"
 
 namespace {
-
-// COM is uninitialised only when this thread's CoInitializeEx counted
-// (S_OK or S_FALSE), never after RPC_E_CHANGED_MODE.
-bool comStarted = false;
 
 // "caption|pattern|caption|pattern" becomes the platform's list of
 // zero-terminated items closed by an empty one.
@@ -60,13 +55,8 @@ std::string askOpenFile(const std::string& title, const std::string& defaultFile
   return chosen;
 }
 
+// The Explorer-style dialog also needs the thread's COM apartment (startCom).
 void startRequester() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  if (!comStarted) comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-}
-
-void releaseRequester() {
-  if (comStarted) CoUninitialize();
-  comStarted = false;
 }

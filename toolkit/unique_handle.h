@@ -21,6 +21,7 @@ class UniqueHandle {
   }
 
   Handle get() const { return handle_; }
+  Handle operator->() const { return handle_; }  // for COM interfaces
   explicit operator bool() const { return handle_ != Deleter::invalid(); }
 
   Handle release() { return std::exchange(handle_, Deleter::invalid()); }
@@ -68,6 +69,12 @@ struct KernelHandleDeleter : NullIsInvalid<HANDLE> {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 
+// One reference to a COM object, given back with Release.
+template <class Interface>
+struct ComReleaser : NullIsInvalid<Interface*> {
+  void operator()(Interface* object) const { object->Release(); }
+};
+
 using UniqueHbitmap = UniqueHandle<HBITMAP, TypedGdiObjectDeleter<HBITMAP>>;
 using UniqueHbrush = UniqueHandle<HBRUSH, TypedGdiObjectDeleter<HBRUSH>>;
 using UniqueHfont = UniqueHandle<HFONT, TypedGdiObjectDeleter<HFONT>>;
@@ -77,6 +84,8 @@ using UniqueHwnd = UniqueHandle<HWND, WindowDeleter>;
 using UniqueFindHandle = UniqueHandle<HANDLE, FindDeleter>;
 using UniqueFile = UniqueHandle<HANDLE, FileDeleter>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleDeleter>;
+template <class Interface>
+using UniqueCom = UniqueHandle<Interface*, ComReleaser<Interface>>;
 
 // Puts an object into a device context for one scope and restores the one
 // it replaced, so the context's own object is what DeleteDC finds.

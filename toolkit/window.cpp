@@ -49,8 +49,12 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_ERASEBKGND:
       if (paintBackdrop(window, reinterpret_cast<HDC>(wParam))) return 1;
       break;
+    case WM_GETOBJECT:
+      if (answerAccessibleObject(window, wParam, lParam, result)) return result;
+      break;
     case WM_NCDESTROY:
       forgetBackdrop(window);
+      forgetAccessible(window);
       if (Window* known = windows().find(windowNumberOf(window));
           known && known->handle.get() == window) {
         known->handle.release();

@@ -10,3 +10,9 @@ int windowNumberOfControl(HWND control);
 // Window backgrounds: answers an erase with the tiled image; false without one.
 bool paintBackdrop(HWND window, HDC dc);
 void forgetBackdrop(HWND window);
+
+// Accessibility: answers WM_GETOBJECT for the client area with the window's
+// accessible object; false leaves the message to DefWindowProc.
+bool answerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, LRESULT& result);
+// The window is going: its accessible objects are cut off from their controls.
+void forgetAccessible(HWND window);

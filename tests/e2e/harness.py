@@ -13,7 +13,7 @@ import tempfile
 import time
 import wave
 from contextlib import contextmanager
-from dataclasses import dataclass
+from dataclasses import dataclass, field
 from pathlib import Path
 
 import numpy
@@ -25,6 +25,7 @@ DIST = BUILD / "dist"
 WINPROBE = X64 / "tests" / "e2e" / "programs" / "winprobe.exe"
 LIST_FOLDER = X64 / "tests" / "e2e" / "programs" / "list_folder.exe"
 PLAY_FILE = X64 / "tests" / "e2e" / "programs" / "play_file.exe"
+ACCPROBE = X64 / "tests" / "e2e" / "programs" / "accprobe.exe"
 PLAYER_WINDOW_CLASS = "DeckplayerWindow"
 
 
@@ -293,6 +294,26 @@ class Wine:
             return []
         return parse_probe(out)
 
+    def accessible(self, window_class, title="", timeout=20):
+        """What a screen reader in another process reads from the accessible
+        object of the first visible window of that class (and title prefix):
+        AccessibleRecords of the window's client object (id 0) and of each
+        child, a list's entries in its `entries`. [] when the probe found no
+        such window or object, or hung, so that a caller's polling tries again."""
+        args = [window_class] + (["title", title] if title else [])
+        try:
+            code, out = self.run(ACCPROBE, *args, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return []
+        return parse_accessible(out) if code == 0 else []
+
+    def accessible_click(self, window_class, child, title="", timeout=20):
+        """Asks for child's default action (accDoDefaultAction) from another
+        process; True when the object accepted it."""
+        args = [window_class] + (["title", title] if title else []) + ["click", child]
+        code, _ = self.run(ACCPROBE, *args, timeout=timeout)
+        return code == 0
+
     def listing(self, folder):
         """A folder's names in the order the system lists them to a program."""
         code, out = self.run(LIST_FOLDER, windows_path(folder))
@@ -377,6 +398,35 @@ def parse_probe(out):
                 control.items = tuple(_text(item) for item in fields[7:])
             windows[-1].controls.append(control)
     return windows
+
+
+@dataclass
+class AccessibleRecord:
+    """One element as a screen reader in another process read it (accprobe)."""
+    id: int
+    name: str
+    role: int    # ROLE_SYSTEM_*
+    state: int   # STATE_SYSTEM_* bits
+    value: str
+    location: tuple  # left, top, width, height in screen coordinates
+    action: str      # the default action's name
+    entries: list = field(default_factory=list)  # a list's entries, as records
+
+
+def parse_accessible(out):
+    records = []
+    for line in out.decode("ascii").splitlines():
+        fields = line.split("\t")
+        if fields[0] not in ("child", "entry") or len(fields) != 8:
+            continue
+        _, number, name, role, state, value, location, action = fields
+        record = AccessibleRecord(int(number), _text(name), int(role), int(state, 16),
+                                  _text(value), tuple(map(int, location.split())), _text(action))
+        if fields[0] == "child":
+            records.append(record)
+        elif records:
+            records[-1].entries.append(record)
+    return records
 
 
 class App:

@@ -77,6 +77,7 @@ HWND makeOwnerWindow() {
 // the program's window in front, which is disabled meanwhile, with the pair of
 // the filter index and the proposed file name of the default file.
 TEST(AskOpenFile, CancelledDialogShowsTheRequestAndGivesTheEmptyText) {
+  startCom();
   startRequester();
   HWND owner = makeOwnerWindow();
   char before[MAX_PATH] = {}, temp[MAX_PATH] = {};
@@ -100,7 +101,7 @@ TEST(AskOpenFile, CancelledDialogShowsTheRequestAndGivesTheEmptyText) {
   GetCurrentDirectoryA(MAX_PATH, after);
   EXPECT_STREQ(after, before);
   DestroyWindow(owner);
-  releaseRequester();
+  releaseCom();
 }
 
 }  // namespace
