@@ -4,8 +4,12 @@
 #include <windows.h>
 
 #include <deque>
+#include <string>
+#include <utility>
 
 #include "toolkit/event_queue.h"
+#include "toolkit/handed_files.h"
+#include "toolkit/keys.h"
 #include "toolkit/window.h"
 #include "toolkit/window_internal.h"
 
@@ -22,6 +26,10 @@ struct EventState {
   int gadget = 0;
   int kind = kNoGadgetEvent;
   bool gadgetEventSet = false;
+  int key = 0;
+  int keyModifiers = 0;
+  int keyGadget = -1;
+  std::string handedFile;
 };
 
 EventState& state() {
@@ -72,9 +80,25 @@ void postGadgetEvent(HWND control, int gadget, int kind) {
 
 void releaseEvents() { state() = EventState{}; }
 
+void setKeyEvent(int key, int modifiers, int gadget) {
+  state().key = key;
+  state().keyModifiers = modifiers;
+  state().keyGadget = gadget;
+}
+
+void setHandedFile(std::string path) { state().handedFile = std::move(path); }
+
+int lastKey() { return state().key; }
+int lastKeyModifiers() { return state().keyModifiers; }
+int lastKeyGadget() { return state().keyGadget; }
+std::string lastHandedFile() { return state().handedFile; }
+
 int pollEvent() {
   EventState& events = state();
   events.kind = kNoGadgetEvent;
+  events.key = 0;
+  events.keyGadget = -1;
+  events.handedFile.clear();
   if (!events.queue.empty()) {
     WindowEvent event = events.queue.front();
     events.queue.pop_front();
@@ -84,7 +108,10 @@ int pollEvent() {
   MSG message;
   if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return kNoEvent;
   events.gadgetEventSet = false;
-  if (!takenByAccelerators(message)) {
+  if (message.message == WM_KEYDOWN) takeKeyDown(message);
+  // Dispatched, a media key would come back as a command and count twice.
+  const bool mediaKey = message.message == WM_KEYDOWN && isMediaKey(message.wParam);
+  if (!mediaKey && !takenByAccelerators(message)) {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

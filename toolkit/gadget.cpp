@@ -78,9 +78,12 @@ HWND createGadgetControl(int gadget, const char* className, DWORD style, DWORD e
                          int y, int width, int height, const std::string& text) {
   HWND parent = currentGadgetParent();
   if (gadget < 0 || !parent) return nullptr;
+  // WS_CLIPSIBLINGS: a gadget never paints over a sibling above it, such as
+  // the focus frame drawn around a control of the skin.
   HWND control = CreateWindowExA(
-      exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)), GetModuleHandleA(nullptr), nullptr);
+      exStyle, className, text.c_str(), style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
+      width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)),
+      GetModuleHandleA(nullptr), nullptr);
   if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(gadgetFont()), FALSE);
   return control;
 }
@@ -202,6 +205,15 @@ void placeGadget(int gadget, int x, int y, int width, int height) {
   SetWindowPos(found->control(), nullptr, x, y, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   found->redraw();
+}
+
+HWND gadgetHandle(int gadget) {
+  Gadget* found = findGadget(gadget);
+  return found ? found->control() : nullptr;
+}
+
+void focusGadget(int gadget) {
+  if (Gadget* found = findGadget(gadget)) SetFocus(found->control());
 }
 
 int gadgetLeft(int gadget) {

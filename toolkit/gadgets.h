@@ -33,6 +33,11 @@ std::string gadgetCaption(int gadget);
 void setGadgetColour(int gadget, int which, int colour);
 void applyGadgetColours(int gadget, int textColour, int backColour);
 void placeGadget(int gadget, int x, int y, int width, int height);
+// The gadget's control, null for a number that names no gadget.
+HWND gadgetHandle(int gadget);
+// Gives the gadget the keyboard focus, so the keys it takes (a list's
+// arrows) reach it.
+void focusGadget(int gadget);
 int gadgetLeft(int gadget);
 int gadgetTop(int gadget);
 

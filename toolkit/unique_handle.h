@@ -78,6 +78,7 @@ struct ComReleaser : NullIsInvalid<Interface*> {
 using UniqueHbitmap = UniqueHandle<HBITMAP, TypedGdiObjectDeleter<HBITMAP>>;
 using UniqueHbrush = UniqueHandle<HBRUSH, TypedGdiObjectDeleter<HBRUSH>>;
 using UniqueHfont = UniqueHandle<HFONT, TypedGdiObjectDeleter<HFONT>>;
+using UniqueHrgn = UniqueHandle<HRGN, TypedGdiObjectDeleter<HRGN>>;
 using UniqueHdc = UniqueHandle<HDC, DcDeleter>;
 using UniqueHmodule = UniqueHandle<HMODULE, ModuleDeleter>;
 using UniqueHwnd = UniqueHandle<HWND, WindowDeleter>;

@@ -46,6 +46,12 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   if (handleParentMessage(window, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_CLOSE: queueWindowEvent(windowNumberOf(window), kCloseEvent); return 0;
+    case WM_APPCOMMAND:
+      if (takeCommand(lParam)) return TRUE;
+      break;
+    case WM_HOTKEY: takeHotKey(lParam); return 0;
+    case WM_DROPFILES: takeDroppedFiles(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_COPYDATA: return takeCopiedFile(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_ERASEBKGND:
       if (paintBackdrop(window, reinterpret_cast<HDC>(wParam))) return 1;
       break;
@@ -161,6 +167,10 @@ void setWindowCaption(int window, const std::string& text) {
   const int length = GetWindowTextA(handle, current, sizeof current);
   if (length < static_cast<int>(sizeof current) - 1 && text == current) return;
   SetWindowTextA(handle, text.c_str());
+}
+
+void focusWindow(int window) {
+  if (HWND handle = windowHandle(window)) SetFocus(handle);
 }
 
 int displayRefreshRate() {

@@ -15,6 +15,8 @@ HWND newWindow(int window, int x, int y, int clientWidth, int clientHeight,
 HWND windowHandle(int window);
 void placeWindow(int window, int x, int y, int clientWidth, int clientHeight);
 void setWindowCaption(int window, const std::string& text);
+// Gives the window itself the keyboard focus, taking it from its gadgets.
+void focusWindow(int window);
 // Tiles the image over the window's client area on every erase; 0 if either handle is 0.
 int setWindowBackdrop(HWND window, HBITMAP image);
 // The refresh rate of the display, in hertz; 0 or 1 where the system cannot say.
