@@ -6,6 +6,7 @@
 #include "display/panel_slide.h"
 #include "player/open_file.h"
 #include "player/seek_fader.h"
+#include "player/start_track.h"
 #include "player/track_steps.h"
 #include "player/volume_slot.h"
 #include "profile/deck_layout.h"
@@ -17,14 +18,30 @@ void ShowImage(int gadget, int image) {
   setGadgetValue(gadget, reinterpret_cast<std::intptr_t>(imageHandle(image)));
 }
 
+void TogglePower(const Deck& deck, const DeckLooks& looks) {
+  deck.state.powerOn ^= 1;
+  looks.showPower();
+  if (deck.state.powerOn) {
+    deck.state.spinStep = deck.profile.poweredSpeed;  // nothing starts playing
+  } else {
+    PowerDown(deck);  // the pause and the list stay as they are
+  }
+}
+
+void TogglePanel(const Deck& deck) {
+  deck.state.panelOpen ^= 1;
+  SlidePanel(deck.state);
+}
+
+void LiftTonearm(const Deck& deck, const DeckLooks& looks) {
+  if (StreamActive(deck)) TogglePause(deck, looks);
+}
+
 // Both branches run on every pass, so the lit button follows the cursor.
 void HandleStartStop(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
   const bool hovered = CursorOver(input, kDeckRects.startStop);
   looks.showStartButton(hovered);
-  if (hovered && input.LeftClick()) {
-    deck.state.panelOpen ^= 1;
-    SlidePanel(deck.state);
-  }
+  if (hovered && input.LeftClick()) TogglePanel(deck);
 }
 
 void HandleVolumeSlot(const Deck& deck, const PassInput& input) {
@@ -36,9 +53,7 @@ void HandleTrackStep(const Deck& deck, const PassInput& input, const HitRect& re
 }
 
 void HandleTonearmLift(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
-  if (CursorOver(input, kDeckRects.tonearmLift) && input.LeftClick() && StreamActive(deck)) {
-    TogglePause(deck, looks);
-  }
+  if (CursorOver(input, kDeckRects.tonearmLift) && input.LeftClick()) LiftTonearm(deck, looks);
 }
 
 void ShowPauseBackdrop(const Deck& deck) {
@@ -50,14 +65,7 @@ void ShowPauseBackdrop(const Deck& deck) {
 }  // namespace
 
 void HandlePowerSwitch(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
-  if (!CursorOver(input, kDeckRects.powerSwitch) || !input.LeftClick()) return;
-  deck.state.powerOn ^= 1;
-  looks.showPower();
-  if (deck.state.powerOn) {
-    deck.state.spinStep = deck.profile.poweredSpeed;  // nothing starts playing
-  } else {
-    PowerDown(deck);  // the pause and the list stay as they are
-  }
+  if (CursorOver(input, kDeckRects.powerSwitch) && input.LeftClick()) TogglePower(deck, looks);
 }
 
 void HandleDeckControls(const Deck& deck, const DeckLooks& looks, const PassInput& input) {
@@ -93,4 +101,19 @@ void ReactToEvent(const Deck& deck, const DeckLooks& looks, const PassInput& inp
   if (input.sourceGadget == profile.openLink && input.LeftClick()) OpenChosenFile(deck);
   if (input.sourceGadget == profile.seekGadget && input.LeftClick()) SeekFromClick(deck, input);
   if (input.sourceGadget == profile.pauseLink) TogglePause(deck, looks);
+}
+
+void ClickControl(const Deck& deck, const DeckLooks& looks, DeckControl control, bool powered) {
+  if (control == DeckControl::PowerSwitch) TogglePower(deck, looks);
+  if (!powered) return;
+  switch (control) {
+    case DeckControl::StartStop: TogglePanel(deck); break;
+    case DeckControl::Previous: StepTrack(deck, -1); break;
+    case DeckControl::Next: StepTrack(deck, +1); break;
+    case DeckControl::TonearmLift: LiftTonearm(deck, looks); break;
+    case DeckControl::OpenLink: OpenChosenFile(deck); break;
+    case DeckControl::PauseLink: TogglePause(deck, looks); break;
+    case DeckControl::TrackList: StartTrack(deck); break;
+    default: break;
+  }
 }

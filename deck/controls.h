@@ -3,6 +3,7 @@
 // pass's event, each once. What differs between the builds is the profile's
 // data and the three pictures each build shows its own way (DeckLooks).
 #include "profile/deck.h"
+#include "profile/deck_control.h"
 #include "profile/pass_input.h"
 
 // The pictures that follow the power, the hover over the start/stop button
@@ -25,3 +26,9 @@ void HandleDeckControls(const Deck& deck, const DeckLooks& looks, const PassInpu
 void ReactToEvent(const Deck& deck, const DeckLooks& looks, const PassInput& input);
 // Pauses or resumes the stream, with the tonearm, the speed and the backdrop.
 void TogglePause(const Deck& deck, const DeckLooks& looks);
+// A click on a control made other than by the pointer over it (a key, a
+// screen reader): the steps of the pointer's click, and nothing where that
+// click would do nothing, so the controls that answer only while the power
+// is on (`powered`) do not answer otherwise. The sliders have no click of
+// their own, and the track list's is its double-click.
+void ClickControl(const Deck& deck, const DeckLooks& looks, DeckControl control, bool powered);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "audio/audio.h"
 #include "deck/hand_cursor.h"
 #include "display/panel_slide.h"
@@ -24,6 +26,10 @@ PassInput TakePassInput() {
   input.leftButtonFirst = LeftButtonDown();
   input.leftButton = LeftButtonDown();
   input.now = DeckClock::now();
+  input.key = lastKey();
+  input.keyModifiers = lastKeyModifiers();
+  input.keyGadget = lastKeyGadget();
+  input.handedFile = lastHandedFile();
   return input;
 }
 
@@ -33,6 +39,8 @@ PassInput TakePassInput() {
 // previous pass left, whatever this pass's steps do to it.
 void BeginPass(const Deck& deck, LoopState& loop) {
   loop.input = TakePassInput();
+  loop.input.click = std::exchange(loop.pendingClick, DeckControl::None);
+  if (loop.input.handedFile.empty()) loop.input.handedFile = std::exchange(loop.pendingFile, {});
   ClockPass(loop.record, loop.input.now, deck.state.spinStep);
 }
 
@@ -43,6 +51,8 @@ bool CursorOver(const PassInput& input, const HitRect& rect) {
 }
 
 bool StreamActive(const Deck& deck) { return deck.transport.activity() != kActiveStopped; }
+
+bool PowerIsOn(const Deck& deck) { return *deck.profile.powerMarker == deck.profile.powerMarkerOn; }
 
 bool PlayOnListDoubleClick(const Deck& deck, const PassInput& input) {
   if (input.event != kLeftDoubleClickMessage || input.sourceGadget != deck.profile.listGadget) {

@@ -59,11 +59,14 @@ constexpr std::array<GadgetSpec, 10> PanelGadgets(const DeckProfile& n) {
       {GadgetKind::Label, n.elapsedGadget, 220, 371, 60, 14, -1, "00:00"},
       {GadgetKind::Label, n.totalGadget, 280, 371, 33, 14, -1, "00:00"},
       {GadgetKind::Label, n.unitLabel, 312, 371, 40, 14, -1, " минут"},
-      {GadgetKind::Link, n.openLink, 30, 371, 50, 14, -1, "Открыть"},
-      {GadgetKind::Link, n.pauseLink, 120, 371, 35, 14, -1, "Пауза"},
+      {GadgetKind::Link, n.openLink, kDeck.openLink.x, kDeck.openLink.y, kDeck.openLink.width,
+       kDeck.openLink.height, -1, "Открыть"},
+      {GadgetKind::Link, n.pauseLink, kDeck.pauseLink.x, kDeck.pauseLink.y, kDeck.pauseLink.width,
+       kDeck.pauseLink.height, -1, "Пауза"},
       // The list is larger than its panel and set at (-2, -2) in it, so the
       // panel clips its frame and scroll bars away: a plain dark area remains.
-      {GadgetKind::Panel, n.listPanel, 11, 400, 412, 136},
+      {GadgetKind::Panel, n.listPanel, kDeck.listPanel.x, kDeck.listPanel.y, kDeck.listPanel.width,
+       kDeck.listPanel.height},
       {GadgetKind::List, n.listGadget, -2, -2, 436, 151},
       {GadgetKind::HiddenLabel, n.folderGadget, 0, 0, 0, 0, -1, "Путь"},
       {GadgetKind::EndPanel, 0, 0, 0, 0, 0},

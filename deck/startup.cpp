@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "audio/audio.h"
+#include "deck/started_with_file.h"
 #include "display/gdiplus.h"
 #include "display/time_display.h"
 #include "profile/deck_layout.h"
@@ -36,6 +37,7 @@ void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin
 
 void StartDeck(const Deck& deck, int backdrop) {
   setWindowBackdrop(windowHandle(kMainWindow), imageHandle(backdrop));
+  MarkWindowAs(deck.profile.programName);
   BASS_Init(-1, 44100, 0, windowHandle(kMainWindow), nullptr);
   // A stream that ends or hands over to the one queued after it wakes the
   // resting loop at once, which then moves the list on with the sound; the
@@ -50,7 +52,14 @@ bool StartTimeDisplay(const Deck& deck) {
   return SetTimer(windowHandle(kMainWindow), 0, 55, TimeDisplayTimer) != 0;
 }
 
-void CloseDeck(const DeckState& state) {
-  StopGdiplus(state.gdipToken);
+void OpenDeckToKeysAndReaders(AccessibleControls& accessible) {
+  registerMediaKeys(kMainWindow);
+  acceptDroppedFiles(kMainWindow);
+  setWindowAccessible(kMainWindow, &accessible);
+}
+
+void CloseDeck(const Deck& deck) {
+  UnmarkWindow(deck.profile.programName);
+  StopGdiplus(deck.state.gdipToken);
   releaseToolkit();
 }

@@ -6,6 +6,7 @@
 
 #include "deck/skin_setup.h"
 #include "profile/deck.h"
+#include "toolkit/accessible.h"
 
 struct DeckSkin {
   std::span<const SkinPicture> pictures;    // decoded in this order
@@ -15,10 +16,15 @@ struct DeckSkin {
 
 // Everything up to the gadgets; state holds its initial values already.
 void OpenDeck(DeckState& state, const DeckProfile& profile, const DeckSkin& skin);
-// The window's backdrop, the audio output and the 55 ms time display.
+// The window's backdrop, the audio output and the 55 ms time display; the
+// window marked as the program's, for another start to hand it a file.
 void StartDeck(const Deck& deck, int backdrop);
+// The ways to the deck besides the pointer: the media keys also while
+// another program is in front, files dropped on the window, and screen
+// readers, which ask `accessible` (living as long as the window).
+void OpenDeckToKeysAndReaders(AccessibleControls& accessible);
 // The time display on window 0's 55 ms timer, over this deck, which must
 // live as long as the timer; whether the timer was set.
 bool StartTimeDisplay(const Deck& deck);
 // GDI+ first, while it is still loaded; then everything the toolkit holds.
-void CloseDeck(const DeckState& state);
+void CloseDeck(const Deck& deck);

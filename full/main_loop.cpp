@@ -26,8 +26,6 @@ void ShowStartButton(bool lit) {
 
 constexpr DeckLooks kLooks{ShowPower, ShowStartButton, nullptr};
 
-bool PowerIsOn() { return state.powerLampX == kPowerLampOn; }
-
 // The switch and the lamp are drawn on the canvas, so a frame follows the
 // power whether it is on or off.
 bool DrawsFrames() { return true; }
@@ -39,13 +37,15 @@ void RunPass() {
   AdvanceWhenEnded(deck);
   QueueFollowingEntry(deck);
   HandlePowerSwitch(deck, kLooks, loop.input);
-  if (PowerIsOn()) HandleDeckControls(deck, kLooks, loop.input);
+  if (PowerIsOn(deck)) HandleDeckControls(deck, kLooks, loop.input);
   TurnAndDraw(deck, loop);
   ReactToEvent(deck, kLooks, loop.input);
+  ReactToKeys(deck, kLooks, loop.keys, loop.input, PowerIsOn(deck));
+  accessible.TellChanges(loop.input.now);
 }
 
 void RunMainLoop() { RunUntilClosed(deck, loop, RunPass, DrawsFrames); }
 
-void ShutDown() { CloseDeck(state); }
+void ShutDown() { CloseDeck(deck); }
 
 }  // namespace full

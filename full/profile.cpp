@@ -42,6 +42,9 @@ static_assert(std::size(kBeneath) + std::size(kAbove) <= kMostCanvasLayers);
 }  // namespace
 
 const DeckProfile kProfile{
+    .programName = "deckplayer",
+    .powerMarker = &state.powerLampX,
+    .powerMarkerOn = kPowerLampOn,
     .folderGadget = kFolderText,
     .listGadget = kTrackList,
     .playingFlagGadget = kPlayingFlag,
@@ -79,5 +82,6 @@ const DeckProfile kProfile{
 };
 
 const Deck deck{state, transport, kProfile};
+DeckAccessible accessible{deck, loop};
 
 }  // namespace full

@@ -39,11 +39,14 @@ constexpr DeckSkin kDeckSkin{kSkinPictures, kDeckGadgets, "ровел2.png"};
 
 }  // namespace
 
+void OpenAtStart(const std::string& file) { loop.pendingFile = file; }
+
 void StartUp() {
   state = PlayerState{};
   GiveInitialValues(state);
   OpenDeck(state, kProfile, kDeckSkin);
   StartDeck(deck, kSkinWithPanel);
+  OpenDeckToKeysAndReaders(accessible);
   PrepareLoop(loop, kProfile);
 }
 

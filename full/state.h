@@ -3,6 +3,7 @@
 // the deck's shared fields and the overlays only this build draws; beside it
 // the transport that owns the stream and what the main loop keeps between
 // passes.
+#include "deck/deck_accessible.h"
 #include "deck/pass.h"
 #include "player/library_transport.h"
 #include "profile/deck.h"
@@ -21,6 +22,8 @@ extern LibraryTransport transport;
 extern LoopState loop;
 // The three as the shared procedures take them.
 extern const Deck deck;
+// The deck as screen readers see it.
+extern DeckAccessible accessible;
 
 // The values that differ from zero once the toolkit has started.
 void GiveInitialValues(PlayerState& s);

@@ -46,7 +46,7 @@ void ShowPause() {
 
 constexpr DeckLooks kLooks{ShowPower, ShowStartButton, ShowPause};
 
-bool MotorRuns() { return state.motorState == kMotorOn; }
+bool MotorRuns() { return PowerIsOn(deck); }
 
 // The folder last chosen (or the one remembered) and the selected entry,
 // "-1" when none is selected.
@@ -70,13 +70,15 @@ void RunPass() {
     HandleDeckControls(deck, kLooks, loop.input);
   }
   ReactToEvent(deck, kLooks, loop.input);
+  ReactToKeys(deck, kLooks, loop.keys, loop.input, MotorRuns());
+  accessible.TellChanges(loop.input.now);
 }
 
 void RunMainLoop() { RunUntilClosed(deck, loop, RunPass, MotorRuns); }
 
 void ShutDown() {
   WritePlaylist();
-  CloseDeck(state);
+  CloseDeck(deck);
 }
 
 }  // namespace mini

@@ -33,6 +33,9 @@ static_assert(std::size(kBeneath) <= kMostCanvasLayers);
 }  // namespace
 
 const DeckProfile kProfile{
+    .programName = "deckplayer-mini",
+    .powerMarker = &state.motorState,
+    .powerMarkerOn = kMotorOn,
     .folderGadget = kFolderText,
     .listGadget = kTrackList,
     .playingFlagGadget = kPlayingFlag,
@@ -70,5 +73,6 @@ const DeckProfile kProfile{
 };
 
 const Deck deck{state, transport, kProfile};
+DeckAccessible accessible{deck, loop};
 
 }  // namespace mini

@@ -58,6 +58,8 @@ int RememberedIndex(const std::string& text) {
 
 }  // namespace
 
+void OpenAtStart(const std::string& file) { loop.pendingFile = file; }
+
 // The remembered folder is listed, and its entry selected, before the first pass.
 void StartUp() {
   state = PlayerState{};
@@ -67,6 +69,7 @@ void StartUp() {
   state.trackIndex = RememberedIndex(state.positionText);
   ScanFolder(state, kProfile);
   StartDeck(deck, kPlayingSkin);
+  OpenDeckToKeysAndReaders(accessible);
   PrepareLoop(loop, kProfile);
 }
 

@@ -5,6 +5,7 @@
 // between passes.
 #include <string>
 
+#include "deck/deck_accessible.h"
 #include "deck/pass.h"
 #include "player/library_transport.h"
 #include "profile/deck.h"
@@ -23,6 +24,8 @@ extern LibraryTransport transport;
 extern LoopState loop;
 // The three as the shared procedures take them.
 extern const Deck deck;
+// The deck as screen readers see it.
+extern DeckAccessible accessible;
 
 // The values that differ from zero once the toolkit has started.
 void GiveInitialValues(PlayerState& s);

@@ -13,6 +13,24 @@ inline float VolumeAt(int cursorX, int slotLeft, int slotWidth) {
   return (static_cast<float>(cursorX) - static_cast<float>(silent)) / static_cast<float>(travel);
 }
 
+// The slot's column for a volume, the nearest one that VolumeAt answers
+// with about that volume.
+inline int ColumnFor(float volume, int slotLeft, int slotWidth) {
+  const int travel = slotWidth - kSilentColumn - kFullColumnFromRight;
+  return slotLeft + kSilentColumn +
+         static_cast<int>(volume * static_cast<float>(travel) + (volume < 0 ? -0.5f : 0.5f));
+}
+
+// A key steps the volume by five hundredths of the slot's travel, within the
+// volumes the slot gives at its ends. Whole hundredths, so steps up and down
+// come back to where they began.
+constexpr int kVolumeStepHundredths = 5;
+inline float SteppedVolume(float volume, int steps, float lowest, float highest) {
+  const int hundredths = static_cast<int>(volume * 100.0f + (volume < 0 ? -0.5f : 0.5f));
+  const float stepped = static_cast<float>(hundredths + steps * kVolumeStepHundredths) / 100.0f;
+  return stepped < lowest ? lowest : stepped > highest ? highest : stepped;
+}
+
 // The knob's x on the volume canvas: its left edge stands 5 columns left of
 // the cursor. The time display limits where it is drawn.
 constexpr int kKnobLeftOfCursor = 5;

@@ -8,14 +8,14 @@
 #include "toolkit/gadgets.h"
 #include "toolkit/text.h"
 
-namespace {
-
 // Only the last four bytes count, so "x.midi" and "x.mp3.bak" stay out and a
 // sub-folder named "old.mp3" is listed like a file.
 bool IsTrackName(const std::string& name) {
   const std::string ext = lowerCase(rightChars(name, 4));
   return ext == ".wav" || ext == ".mp3" || ext == ".mid";
 }
+
+namespace {
 
 // The listing's matching names in the system's order; "." and ".." never
 // end in a track suffix, but they are named here so that no reader wonders.

@@ -15,3 +15,18 @@ void FollowVolumeSlot(const Deck& deck, const PassInput& input) {
   state.volume = VolumeAt(input.mouseX, slotLeft, kDeck.volumeSlot.width);
   deck.transport.setVolume(state.volume);
 }
+
+void SetVolume(const Deck& deck, float volume) {
+  const int slotLeft = gadgetLeft(deck.profile.volumeGadget);
+  deck.state.volume = volume;
+  deck.state.volumeKnobX = KnobXAt(ColumnFor(volume, slotLeft, kDeck.volumeSlot.width), slotLeft);
+  deck.transport.setVolume(volume);
+}
+
+void StepVolume(const Deck& deck, int steps) {
+  const int slotLeft = gadgetLeft(deck.profile.volumeGadget);
+  const int width = kDeck.volumeSlot.width;
+  const float lowest = VolumeAt(kDeckRects.volumeSlot.left, slotLeft, width);
+  const float highest = VolumeAt(kDeckRects.volumeSlot.right, slotLeft, width);
+  SetVolume(deck, SteppedVolume(deck.state.volume, steps, lowest, highest));
+}

@@ -12,6 +12,8 @@ struct Box {
   // A control answers over its picture but for the picture's first column
   // and first row.
   constexpr HitRect HitArea() const { return {x + 1, y + 1, x + width - 1, y + height - 1}; }
+  // The whole box as a rectangle with inclusive bounds.
+  constexpr HitRect Area() const { return {x, y, x + width - 1, y + height - 1}; }
 };
 
 // The size of a picture whose place follows the state.
@@ -22,12 +24,14 @@ struct Size {
 struct DeckGeometry {
   // The window's client area: its width, its height closed and with the panel out.
   int clientWidth, closedHeight, openHeight;
-  Box seekBar;         // the fader's gadget and its canvas
-  Box volumeSlot;      // the volume gadget and its canvas
-  Box startButton;     // the lit start/stop button where it shows
-  Box powerSwitch;     // the switch's off picture
-  Box pauseIndicator;  // the lifted tonearm
-  Box previous, next;  // the two speed buttons' targets
+  Box seekBar;              // the fader's gadget and its canvas
+  Box volumeSlot;           // the volume gadget and its canvas
+  Box startButton;          // the lit start/stop button where it shows
+  Box powerSwitch;          // the switch's off picture
+  Box pauseIndicator;       // the lifted tonearm
+  Box previous, next;       // the two speed buttons' targets
+  Box openLink, pauseLink;  // the panel's links
+  Box listPanel;            // the panel that shows the track list, its frame clipped away
   HitRect powerSwitchHit;
   HitRect tonearmLiftHit;
   Size faderCap;         // the fader's cap, drawn over its scale
@@ -47,6 +51,9 @@ constexpr DeckGeometry kDeck{
     .pauseIndicator = {381, 108, 40, 60},
     .previous = {54, 320, 13, 13},
     .next = {79, 320, 13, 13},
+    .openLink = {30, 371, 50, 14},
+    .pauseLink = {120, 371, 35, 14},
+    .listPanel = {11, 400, 412, 136},
     .powerSwitchHit = {26, 26, 44, 44},
     .tonearmLiftHit = {401, 131, 409, 159},
     .faderCap = {22, 17},

@@ -26,6 +26,14 @@ enum class TitleForm {
 };
 
 struct DeckProfile {
+  // The program's name, by which another start of it finds its window.
+  const char* programName;
+
+  // The power counts as on while this field of the program's state holds
+  // this value.
+  const int* powerMarker;
+  int powerMarkerOn;
+
   // Playback and the track list.
   int folderGadget;            // hidden label whose text is the tracks' folder
   int listGadget;              // the track list

@@ -3,7 +3,9 @@
 // steps read it and never ask the platform again, so a test hands them plain
 // values.
 #include <chrono>
+#include <string>
 
+#include "profile/deck_control.h"
 #include "toolkit/events.h"
 
 using DeckClock = std::chrono::steady_clock;
@@ -19,6 +21,14 @@ struct PassInput {
   bool leftButtonFirst = false;
   bool leftButton = false;
   DeckClock::time_point now{};  // when the pass began
+  // A key pressed: its virtual key (a media key for a command or a hot key),
+  // 0 for none; the modifiers held with it (toolkit/keys.h); and the gadget
+  // it was typed in, -1 for none.
+  int key = 0;
+  int keyModifiers = 0;
+  int keyGadget = -1;
+  std::string handedFile;                 // dropped on the window or passed on by another start
+  DeckControl click = DeckControl::None;  // clicked by a screen reader's default action
 
   bool LeftClick() const { return eventKind == kLeftClick; }
 };

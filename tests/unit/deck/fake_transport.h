@@ -23,9 +23,11 @@ class FakeTransport final : public Transport {
     calls.push_back("position " + std::to_string(bytes));
   }
   std::uint32_t activity() override { return active; }
-  std::int64_t lengthBytes() override { return -1; }
-  std::int64_t positionBytes() override { return -1; }
-  double seconds(std::int64_t) override { return -1.0; }
+  std::int64_t lengthBytes() override { return length; }
+  std::int64_t positionBytes() override { return position; }
+  double seconds(std::int64_t bytes) override {
+    return length < 0 ? -1.0 : static_cast<double>(bytes) / kBytesPerSecond;
+  }
   bool queue(const std::string& path, float) override {
     calls.push_back("queue " + path);
     if (unplayable.count(path)) return false;
@@ -45,8 +47,11 @@ class FakeTransport final : public Transport {
     return std::exchange(queued, {});
   }
 
+  static constexpr std::int64_t kBytesPerSecond = 44100 * 4;  // 16-bit stereo
+
   std::vector<std::string> calls;
   std::uint32_t active = 0;
+  std::int64_t length = -1, position = -1;
   std::string queued;
   std::set<std::string> unplayable;
   bool followed = false;  // the queued stream has taken over from the ended one
