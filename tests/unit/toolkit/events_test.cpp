@@ -147,6 +147,56 @@ TEST_F(Events, TabMovesTheFocusToTheNextGadget) {
   EXPECT_EQ(GetFocus(), box);
 }
 
+// Whichever way a key reaches the window (typed, as a command, as a hot
+// key), the fetch that takes it says which key it was, and in which gadget;
+// later fetches say none.
+TEST_F(Events, EachFetchTellsTheKeyItTook) {
+  HWND list = newListGadget(3, 10, 10, 100, 60);
+  drainEvents();
+  struct Case {
+    HWND target;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    int key, gadget;
+  };
+  const Case cases[] = {
+      {window, WM_KEYDOWN, VK_SPACE, 0, VK_SPACE, -1},
+      {list, WM_KEYDOWN, VK_RETURN, 0, VK_RETURN, 3},
+      {window, WM_KEYDOWN, VK_MEDIA_NEXT_TRACK, 0, VK_MEDIA_NEXT_TRACK, -1},
+      {window, WM_HOTKEY, 1, MAKELPARAM(0, VK_MEDIA_PLAY_PAUSE), VK_MEDIA_PLAY_PAUSE, -1},
+      {window, WM_KEYUP, VK_SPACE, 0, 0, -1},
+  };
+  for (const Case& c : cases) {
+    PostMessageA(c.target, c.message, c.wParam, c.lParam);
+    EXPECT_EQ(pollEvent(), static_cast<int>(c.message)) << c.message << " " << c.wParam;
+    EXPECT_EQ(lastKey(), c.key) << c.message << " " << c.wParam;
+    EXPECT_EQ(lastKeyGadget(), c.gadget) << c.message << " " << c.wParam;
+    drainEvents();  // the character a typed key makes is no key-down
+    EXPECT_EQ(lastKey(), 0);
+  }
+  // A command the deck answers is taken, and goes no further; another is left
+  // to the system.
+  EXPECT_EQ(SendMessageA(window, WM_APPCOMMAND, 0, MAKELPARAM(0, APPCOMMAND_VOLUME_MUTE)), TRUE);
+  EXPECT_EQ(lastKey(), VK_VOLUME_MUTE);
+  pollEvent();
+  EXPECT_EQ(SendMessageA(window, WM_APPCOMMAND, 0, MAKELPARAM(0, APPCOMMAND_BROWSER_HOME)), FALSE);
+  EXPECT_EQ(lastKey(), 0);
+}
+
+// A file copied over by another start is handed on; other data is not.
+TEST_F(Events, AFileCopiedToTheWindowIsHandedOn) {
+  drainEvents();
+  std::string path = "C:\\Музыка\\вальс.mp3";
+  COPYDATASTRUCT other = {1, static_cast<DWORD>(path.size()), path.data()};
+  EXPECT_EQ(SendMessageA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&other)), FALSE);
+  EXPECT_EQ(lastHandedFile(), "");
+  EXPECT_TRUE(handFileToWindow(window, path));
+  EXPECT_EQ(lastHandedFile(), path);
+  pollEvent();
+  EXPECT_EQ(lastHandedFile(), "");
+}
+
 TEST_F(Events, CursorOutsideTheClientAreaIsMinusOne) {
   POINT below = {kClientWidth / 2, kClientHeight + 3}, inside = {120, 80};
   ClientToScreen(window, &below);
