@@ -205,6 +205,17 @@ void MeasureSpan(const char* state, double seconds, int slowMs = 0) {
               100 * cpu / wall, frames / wall, rpm, slowMs ? " (frames held 40 ms)" : "");
 }
 
+// The median and the longest of a set of delays, in milliseconds.
+void ReportDelays(const char* what, std::vector<double> delays) {
+  std::sort(delays.begin(), delays.end());
+  if (delays.empty()) {
+    std::printf("%-16s %s: never seen\n", current->name, what);
+    return;
+  }
+  std::printf("%-16s %s: median %5.1f ms, max %5.1f ms over %zu\n", current->name, what,
+              delays[delays.size() / 2], delays.back(), delays.size());
+}
+
 // Milliseconds from moving the pointer onto the start/stop button to the lit
 // button's first paint, over several approaches.
 void MeasureHover() {
@@ -220,18 +231,20 @@ void MeasureHover() {
       delays.push_back(SecondsSince(start) * 1000);
   }
   ParkPointer();
-  std::sort(delays.begin(), delays.end());
-  if (delays.empty()) {
-    std::printf("%-16s hover to lit button: never lit\n", current->name);
-    return;
-  }
-  std::printf("%-16s hover to lit button:  median %5.1f ms, max %5.1f ms over %zu runs\n",
-              current->name, delays[delays.size() / 2], delays.back(), delays.size());
+  ReportDelays("hover to lit button", delays);
 }
 
-// Milliseconds from a click on the start/stop button to the window's first
-// change of height, opening and closing the panel in turn.
-void MeasurePanelClick() {
+void PressKey(WORD key) {
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+// Milliseconds from a click on the start/stop button, or from its key, to
+// the window's first change of height, opening and closing the panel in turn.
+void MeasurePanelSlide(const char* what, const std::function<void()>& act) {
   std::vector<double> delays;
   const HitRect& button = kDeckRects.startStop;
   for (int run = 0; run < 6; ++run) {
@@ -240,7 +253,7 @@ void MeasurePanelClick() {
     const int target = ClientHeight() == kClosedHeight ? kOpenHeight : kClosedHeight;
     const long resizes = windowResizes.load();
     const auto start = Clock::now();
-    Press();
+    act();
     if (WaitFor([&] { return windowResizes.load() > resizes; }, 2.0))
       delays.push_back(SecondsSince(start) * 1000);
     // The slide drops what arrives during its last step, a close request too.
@@ -248,13 +261,7 @@ void MeasurePanelClick() {
     Sleep(200);
   }
   ParkPointer();
-  std::sort(delays.begin(), delays.end());
-  if (delays.empty()) {
-    std::printf("%-16s click to panel slide: never slid\n", current->name);
-    return;
-  }
-  std::printf("%-16s click to panel slide: median %5.1f ms, max %5.1f ms over %zu runs\n",
-              current->name, delays[delays.size() / 2], delays.back(), delays.size());
+  ReportDelays(what, delays);
 }
 
 // The folder of short tracks plays through, each joined to the one before:
@@ -265,14 +272,7 @@ void ReportJoins() {
     std::lock_guard lock(frameLog.mutex);
     delays = titleDelays;
   }
-  std::sort(delays.begin(), delays.end());
-  if (delays.empty()) {
-    std::printf("%-16s joined tracks: no title followed a track's end\n", current->name);
-    return;
-  }
-  std::printf(
-      "%-16s end of a track heard to the next title: median %5.1f ms, max %5.1f ms over %zu\n",
-      current->name, delays[delays.size() / 2], delays.back(), delays.size());
+  ReportDelays("end of a track heard to the next title", delays);
 }
 
 // Runs the program's own main loop while `drive` acts and measures on
@@ -305,7 +305,9 @@ void Measure(const Program& program, const std::string& track, double seconds,
     MeasureSpan("power on, nothing playing", seconds);
     MeasureSpan("power on, nothing playing", seconds, 40);
     MeasureHover();
-    MeasurePanelClick();
+    MeasurePanelSlide("click to panel slide", Press);
+    SetForegroundWindow(windowHandle(kMainWindow));
+    MeasurePanelSlide("F5 to panel slide", [] { PressKey(VK_F5); });
   });
   OpenPath(program.deck, track);  // as a file chosen with "Открыть"
   const HitRect& lift = kDeckRects.tonearmLift;

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/e2e/programs/hex_text.h"
 #include "toolkit/accessible_iid.h"
 
 namespace {
@@ -27,16 +28,6 @@ struct Request {
   long click = -1;
   HWND window = nullptr;
 };
-
-std::string Hex(const std::string& text) {
-  std::string out;
-  char digits[3];
-  for (unsigned char c : text) {
-    std::snprintf(digits, sizeof digits, "%02x", c);
-    out += digits;
-  }
-  return out;
-}
 
 // Takes the string and frees it; null (S_FALSE, no text) reads as empty.
 std::string Narrow(BSTR text) {

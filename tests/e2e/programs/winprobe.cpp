@@ -10,17 +10,9 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+#include "tests/e2e/programs/hex_text.h"
 
-std::string Hex(const std::string& text) {
-  std::string out;
-  char digits[3];
-  for (unsigned char c : text) {
-    std::snprintf(digits, sizeof digits, "%02x", c);
-    out += digits;
-  }
-  return out;
-}
+namespace {
 
 std::string TextOf(HWND window) {
   char text[1024] = "";
