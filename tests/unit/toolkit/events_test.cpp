@@ -1,9 +1,12 @@
 // The event fetch driven by real messages to real controls: which fetch an
 // event arrives in, and what the last-event state says after it.
 #include <windows.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "toolkit_window.h"
@@ -184,8 +187,9 @@ TEST_F(Events, EachFetchTellsTheKeyItTook) {
   EXPECT_EQ(lastKey(), 0);
 }
 
-// A file copied over by another start is handed on; other data is not.
-TEST_F(Events, AFileCopiedToTheWindowIsHandedOn) {
+// A file dropped on the window, or copied over by another start, is handed
+// on for one fetch; other data copied over is not.
+TEST_F(Events, FilesHandedToTheWindowAreTakenForOneFetch) {
   drainEvents();
   std::string path = "C:\\Музыка\\вальс.mp3";
   COPYDATASTRUCT other = {1, static_cast<DWORD>(path.size()), path.data()};
@@ -195,6 +199,18 @@ TEST_F(Events, AFileCopiedToTheWindowIsHandedOn) {
   EXPECT_EQ(lastHandedFile(), path);
   pollEvent();
   EXPECT_EQ(lastHandedFile(), "");
+
+  // A drop of two files, as Explorer's drop handler hands them over; the
+  // first is taken.
+  const std::string names = path + '\0' + "C:\\b.wav" + '\0' + '\0';
+  HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+  auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+  files->pFiles = sizeof(DROPFILES);
+  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size());
+  GlobalUnlock(drop);
+  PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  EXPECT_EQ(pollEvent(), WM_DROPFILES);
+  EXPECT_EQ(lastHandedFile(), path);
 }
 
 TEST_F(Events, CursorOutsideTheClientAreaIsMinusOne) {
