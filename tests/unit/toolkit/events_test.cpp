@@ -1,8 +1,8 @@
 // The event fetch driven by real messages to real controls: which fetch an
 // event arrives in, and what the last-event state says after it.
 #include <windows.h>
-#include <shlobj.h>
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstring>
