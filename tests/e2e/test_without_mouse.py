@@ -1,7 +1,8 @@
 """The deck without a mouse: a file named on the command line plays, keys and
-the media keys act as the controls they stand for, a second start hands its
-file to the window already running, and a screen reader in another process
-finds every control named, in its state and with its value."""
+the media keys act as the controls they stand for (the media keys also while
+another program is in front), a second start hands its file to the window
+already running, and a screen reader in another process finds every control
+named, in its state and with its value."""
 import time
 
 import pytest
@@ -11,6 +12,7 @@ import harness
 from harness import wait_until
 
 TONES = {"a.wav": 440.0, "b.wav": 660.0, "c.wav": 880.0}
+MINIMAL = harness.X64 / "bench" / "minimal_window.exe"  # any other program's window
 ROLE_PUSHBUTTON, ROLE_LINK, ROLE_LIST, ROLE_SLIDER = 0x2B, 0x1E, 0x21, 0x33
 PRESSED, COLLAPSED, EXPANDED = 0x8, 0x400, 0x200
 INVISIBLE, UNAVAILABLE, OFFSCREEN = 0x8000, 0x1, 0x10000
@@ -56,6 +58,15 @@ def test_a_file_named_at_start_plays_and_keys_act_as_their_controls(wine, workdi
         assert second.wait(30) == 0
         wait_until(lambda: app.title() == "c.wav", 15, 0.1, "the running window to play c.wav")
         assert len([w for w in wine.windows() if w.class_name == harness.PLAYER_WINDOW_CLASS]) == 1
+
+        # The media keys reach the deck while another program is in front.
+        other = harness.App(wine, MINIMAL, workdir, artifacts, window_class="MinimalWindow")
+        try:
+            other._xdotool("windowfocus", "--sync", other.xid)
+            other.key("XF86AudioPrev")
+            wait_until(lambda: app.title() == "b.wav", 15, 0.1, "the previous track")
+        finally:
+            other.stop()
         app.click_close_box()
         assert app.wait_exit() == 0
     finally:
