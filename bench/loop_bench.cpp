@@ -86,10 +86,14 @@ WNDPROC litButtonProc = nullptr;
 WNDPROC windowProc = nullptr;
 std::atomic<long> litPaints{0};
 std::atomic<long> windowResizes{0};
-// The audio library's notice of a stream heard to its end or handed over
-// (a WM_NULL), and how long after the last such notice each new title shows.
-Clock::time_point lastEndNotice;
-std::vector<double> titleDelays;
+// When the audio library posted its notices of a stream heard to its end or
+// handed over (a WM_NULL; the time the message was posted, in GetTickCount's
+// milliseconds), and when each new title was set. A pass may find the stream
+// ended and set the title before it takes the notice, so the two are matched
+// afterwards by time, not by their order in the queue.
+std::vector<DWORD> endNotices;
+std::vector<DWORD> titlesSet;
+bool watchingJoins = false;
 
 FrameSample SampleFrames() {
   std::lock_guard lock(frameLog.mutex);
@@ -119,11 +123,10 @@ LRESULT CALLBACK LitButtonHook(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 LRESULT CALLBACK WindowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SIZE) ++windowResizes;
-  if (message == WM_NULL) lastEndNotice = Clock::now();
-  if (message == WM_SETTEXT && lastEndNotice != Clock::time_point{}) {
+  if (watchingJoins && (message == WM_NULL || message == WM_SETTEXT)) {
     std::lock_guard lock(frameLog.mutex);
-    titleDelays.push_back(
-        std::chrono::duration<double, std::milli>(Clock::now() - lastEndNotice).count());
+    if (message == WM_NULL) endNotices.push_back(static_cast<DWORD>(GetMessageTime()));
+    if (message == WM_SETTEXT) titlesSet.push_back(GetTickCount());
   }
   return CallWindowProcA(windowProc, window, message, wParam, lParam);
 }
@@ -261,12 +264,19 @@ void MeasurePanelSlide(const char* what, const std::function<void()>& act) {
 }
 
 // The folder of short tracks plays through, each joined to the one before:
-// milliseconds from the end of a track being heard to the next title.
+// milliseconds from the end of a track being heard (the notice nearest to
+// the title, at most a few milliseconds after it) to the next title.
 void ReportJoins() {
+  constexpr long kNoticeAfterTitle = 5, kLongest = 200;
   std::vector<double> delays;
-  {
-    std::lock_guard lock(frameLog.mutex);
-    delays = titleDelays;
+  std::lock_guard lock(frameLog.mutex);
+  for (DWORD title : titlesSet) {
+    long nearest = kLongest + 1;
+    for (DWORD notice : endNotices) {
+      const long delay = static_cast<long>(title - notice);
+      if (delay >= -kNoticeAfterTitle && std::labs(delay) < std::labs(nearest)) nearest = delay;
+    }
+    if (nearest <= kLongest) delays.push_back(std::max(nearest, 0L));
   }
   ReportDelays("end of a track heard to the next title", delays);
 }
@@ -314,7 +324,7 @@ void Measure(const Program& program, const std::string& track, double seconds,
   });
   if (!joinedTrack.empty()) {
     OpenPath(program.deck, joinedTrack);
-    lastEndNotice = {};
+    watchingJoins = true;
     RunWhile([&] {
       Sleep(static_cast<DWORD>(1000 * seconds));
       ReportJoins();

@@ -52,6 +52,10 @@ bool StartTimeDisplay(const Deck& deck) {
   return SetTimer(windowHandle(kMainWindow), 0, 55, TimeDisplayTimer) != 0;
 }
 
+void ShowTimesNow() {
+  if (timedDeck) UpdateTimeDisplay(*timedDeck, drawnTimes);
+}
+
 void OpenDeckToKeysAndReaders(AccessibleControls& accessible) {
   registerMediaKeys(kMainWindow);
   acceptDroppedFiles(kMainWindow);

@@ -26,5 +26,8 @@ void OpenDeckToKeysAndReaders(AccessibleControls& accessible);
 // The time display on window 0's 55 ms timer, over this deck, which must
 // live as long as the timer; whether the timer was set.
 bool StartTimeDisplay(const Deck& deck);
+// The time display's tick out of turn: when the list has moved on with the
+// sound, the title and the labels follow at once, not at the next tick.
+void ShowTimesNow();
 // GDI+ first, while it is still loaded; then everything the toolkit holds.
 void CloseDeck(const Deck& deck);

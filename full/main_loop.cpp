@@ -34,7 +34,7 @@ bool DrawsFrames() { return true; }
 
 void RunPass() {
   BeginPass(deck, loop);
-  AdvanceWhenEnded(deck);
+  if (AdvanceWhenEnded(deck)) ShowTimesNow();  // what is seen follows what is heard
   QueueFollowingEntry(deck);
   HandlePowerSwitch(deck, kLooks, loop.input);
   if (PowerIsOn(deck)) HandleDeckControls(deck, kLooks, loop.input);

@@ -62,7 +62,7 @@ void WritePlaylist() {
 // Only while the motor runs does the label turn and do the controls respond.
 void RunPass() {
   BeginPass(deck, loop);
-  AdvanceWhenEnded(deck);
+  if (AdvanceWhenEnded(deck)) ShowTimesNow();  // what is seen follows what is heard
   QueueFollowingEntry(deck);
   HandlePowerSwitch(deck, kLooks, loop.input);
   if (MotorRuns()) {

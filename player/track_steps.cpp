@@ -45,19 +45,20 @@ int EntryOfPath(const Deck& deck, const std::string& path) {
 // An unplayable entry leaves no active stream with the flag set, so one call
 // per pass skips such entries one after another. The flag stays set at the
 // end of the list, where the test repeats without effect.
-void AdvanceWhenEnded(const Deck& deck) {
-  if (gadgetValue(deck.profile.playingFlagGadget) == 0) return;
-  if (deck.transport.activity() != kActiveStopped) return;
+bool AdvanceWhenEnded(const Deck& deck) {
+  if (gadgetValue(deck.profile.playingFlagGadget) == 0) return false;
+  if (deck.transport.activity() != kActiveStopped) return false;
   const std::string queued = deck.transport.queuedPath();
   const int queuedEntry = queued.empty() ? -1 : EntryOfPath(deck, queued);
   if (queuedEntry >= 0 && !deck.transport.adoptQueued().empty()) {
     FollowOn(deck, queuedEntry);
-    return;
+    return true;
   }
   deck.state.trackIndex = SelectedEntry(deck.profile) + 1;
-  if (deck.state.trackIndex >= deck.state.trackCount) return;
+  if (deck.state.trackIndex >= deck.state.trackCount) return false;
   setGadgetValue(deck.profile.listGadget, deck.state.trackIndex);
   StartTrack(deck);
+  return false;
 }
 
 // Asked on every pass: the list's texts are read, and a file is opened only

@@ -6,8 +6,9 @@
 // Once the playing flag is set and the stream has stopped: when the entry
 // queued to follow has taken over, it becomes the playing entry without
 // being started again; otherwise the entry after the selected one starts.
-// At the end of the list nothing happens.
-void AdvanceWhenEnded(const Deck& deck);
+// At the end of the list nothing happens. Whether the list moved on with
+// the sound, the queued entry already playing.
+bool AdvanceWhenEnded(const Deck& deck);
 
 // While a track plays, the entry after the selected one is queued to follow
 // it on the sample after its last; one that cannot be opened is passed over

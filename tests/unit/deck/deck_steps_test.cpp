@@ -84,7 +84,7 @@ TEST_F(DeckSteps, TheAutomaticAdvanceStartsTheNextEntry) {
   EXPECT_TRUE(fake.calls.empty());
 
   fake.active = kActiveStopped;
-  AdvanceWhenEnded(deck);
+  EXPECT_FALSE(AdvanceWhenEnded(deck));  // started, not followed on
   EXPECT_EQ(gadgetValue(kList), 1);
   EXPECT_EQ(state.trackIndex, 1);
   EXPECT_EQ(state.spinStep, kPlaySpeed);
@@ -216,7 +216,7 @@ TEST_F(GaplessQueue, TheEntryThatTookOverBecomesThePlayingOne) {
   state.spinStep = full.pausedSpeed;
   fake.active = kActiveStopped;
   fake.followed = true;
-  AdvanceWhenEnded(deck);
+  EXPECT_TRUE(AdvanceWhenEnded(deck));
   EXPECT_EQ(fake.calls, (Calls{"adopt", "volume 0.500000"}));
   EXPECT_EQ(gadgetValue(kList), 2);
   EXPECT_EQ(state.trackIndex, 2);
