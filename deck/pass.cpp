@@ -21,8 +21,9 @@ PassInput TakePassInput() {
   input.event = pollEvent();
   input.sourceGadget = lastSourceGadget();
   input.eventKind = lastEventKind();
-  input.mouseX = cursorX(kMainWindow);
-  input.mouseY = cursorY(kMainWindow);
+  const CursorPoint cursor = cursorPoint(kMainWindow);
+  input.mouseX = cursor.x;
+  input.mouseY = cursor.y;
   input.leftButtonFirst = LeftButtonDown();
   input.leftButton = LeftButtonDown();
   input.now = DeckClock::now();

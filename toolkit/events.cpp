@@ -148,14 +148,12 @@ bool cursorInClient(int window, POINT& point) {
 
 }  // namespace
 
-int cursorX(int window) {
-  if (!windowHandle(window)) return 0;
+CursorPoint cursorPoint(int window) {
+  if (!windowHandle(window)) return {0, 0};
   POINT point;
-  return cursorInClient(window, point) ? point.x : -1;
+  if (!cursorInClient(window, point)) return {-1, -1};
+  return {static_cast<int>(point.x), static_cast<int>(point.y)};
 }
 
-int cursorY(int window) {
-  if (!windowHandle(window)) return 0;
-  POINT point;
-  return cursorInClient(window, point) ? point.y : -1;
-}
+int cursorX(int window) { return cursorPoint(window).x; }
+int cursorY(int window) { return cursorPoint(window).y; }

@@ -29,3 +29,9 @@ int lastEventKind();
 // The cursor now, in the window's client coordinates; -1 outside the client area.
 int cursorX(int window);
 int cursorY(int window);
+// Both at once, from one reading of the cursor: {-1, -1} outside the client
+// area, {0, 0} for a number that names no window.
+struct CursorPoint {
+  int x, y;
+};
+CursorPoint cursorPoint(int window);
