@@ -52,6 +52,8 @@ KeyCommand DeckKey(int key, bool shift, DeckControl focused) {
 
 }  // namespace
 
+bool FromMediaKeys(int key) { return MediaCommand(key).action != KeyAction::None; }
+
 KeyCommand CommandForKey(int key, int modifiers, DeckControl focused, bool inList) {
   if (const KeyCommand media = MediaCommand(key); media.action != KeyAction::None) return media;
   const bool shift = modifiers & kShiftHeld;

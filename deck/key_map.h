@@ -25,6 +25,10 @@ struct KeyCommand {
   int seconds = 0;
 };
 
+// Keys that may come while another program is in front: the media keys
+// (hot keys) and the commands they stand for.
+bool FromMediaKeys(int key);
+
 // The key's command, where `focused` has the focus; `inList` when the key
 // was typed in the track list, which keeps its own moving keys (arrows,
 // pages, letters) and plays its entry on Enter.

@@ -132,7 +132,9 @@ void ReactToKeys(const Deck& deck, const DeckLooks& looks, KeyboardState& keys,
           powered);
   }
   ShowFocus(deck, keys);
-  if (input.key) FocusKeyboard(deck, keys);
+  // Moving the system's focus would bring the window to the front; a media
+  // key may come while another program is there.
+  if (input.key && !FromMediaKeys(input.key)) FocusKeyboard(deck, keys);
 }
 
 void OpenHandedFile(const Deck& deck, const DeckLooks& looks, const std::string& path,

@@ -65,6 +65,7 @@ def test_a_file_named_at_start_plays_and_keys_act_as_their_controls(wine, workdi
             other._xdotool("windowfocus", "--sync", other.xid)
             other.key("XF86AudioPrev")
             wait_until(lambda: app.title() == "b.wav", 15, 0.1, "the previous track")
+            assert other._xdotool("getwindowfocus") == other.xid  # the deck stays behind
         finally:
             other.stop()
         app.click_close_box()
