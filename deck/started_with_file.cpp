@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr char kDeckWindowClass[] = "DeckplayerWindow";
-
 // The wide command line is what Explorer really passed; each argument is
 // turned into the ANSI code page only when every character has its own
 // byte there.
@@ -41,7 +39,8 @@ BOOL CALLBACK FindStart(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<Search*>(lParam);
   char className[64] = "";
   GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, kDeckWindowClass) != 0 || !GetPropA(window, search->program)) return TRUE;
+  if (lstrcmpA(className, kToolkitWindowClass) != 0 || !GetPropA(window, search->program))
+    return TRUE;
   search->found = window;
   return FALSE;
 }

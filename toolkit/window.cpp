@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr char kWindowClass[] = "DeckplayerWindow";
 constexpr unsigned kCentreFlag = 0x1;
 // The low word of the flags holds the toolkit's own options, the high word window styles.
 constexpr unsigned kStyleBits = 0xFFFF0000u;
@@ -77,8 +76,8 @@ SIZE outerSize(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
 }
 
 HWND createWindow(int window, int x, int y, SIZE size, const std::string& title, DWORD style) {
-  return CreateWindowExA(0, kWindowClass, title.c_str(), style, x, y, size.cx, size.cy, nullptr,
-                         nullptr, GetModuleHandleA(nullptr),
+  return CreateWindowExA(0, kToolkitWindowClass, title.c_str(), style, x, y, size.cx, size.cy,
+                         nullptr, nullptr, GetModuleHandleA(nullptr),
                          reinterpret_cast<void*>(static_cast<INT_PTR>(window)));
 }
 
@@ -94,13 +93,13 @@ void startWindows() {
   windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
+  windowClass.lpszClassName = kToolkitWindowClass;
   windowClassAtom() = RegisterClassExA(&windowClass);
 }
 
 void releaseWindows() {
   windows().releaseAll();
-  if (windowClassAtom()) UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
+  if (windowClassAtom()) UnregisterClassA(kToolkitWindowClass, GetModuleHandleA(nullptr));
   windowClassAtom() = 0;
 }
 

@@ -4,6 +4,10 @@
 
 #include <string>
 
+// The class of every toolkit window, by which another start of the program
+// finds its windows.
+constexpr char kToolkitWindowClass[] = "DeckplayerWindow";
+
 // Given as a position or size to placeWindow or placeGadget, keeps that coordinate.
 constexpr int kKeep = -65535;
 // Bit 0 of a window's flags centres it on the screen; the other bits are the
