@@ -60,6 +60,10 @@ void popGadgetParent();
 void registerPanelClass();
 void unregisterPanelClass();
 
+// A list box's entry `index` in the program's bytes, empty for an index
+// beyond the list.
+std::string listBoxEntryText(HWND list, LRESULT index);
+
 // The control's rectangle in its parent's client coordinates.
 RECT rectInParent(HWND control);
 // Repaints the parent's area under the control, then whatever lies on it;

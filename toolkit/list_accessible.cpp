@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "toolkit/accessible_object.h"
+#include "toolkit/gadget_kind.h"
 #include "toolkit/unique_handle.h"
 #include "toolkit/wide_text.h"
 
@@ -58,25 +59,13 @@ class ListAccessible final : public AccessibleObject {
   // The selected entry is the one a reader announces: selected and focused.
   AccessibleElement entry(long index) {
     AccessibleElement item;
-    item.name = entryText(index);
+    item.name = wideText(listBoxEntryText(list(), index));
     item.role = ROLE_SYSTEM_LISTITEM;
     item.state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
     if (index == selected()) item.state |= STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED;
     ask(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item.location));
     MapWindowPoints(list(), HWND_DESKTOP, reinterpret_cast<POINT*>(&item.location), 2);
     return item;
-  }
-
-  // The list box keeps the program's Windows-1251 bytes; LB_GETTEXT through
-  // the ANSI call hands them back unchanged.
-  std::wstring entryText(long index) {
-    LRESULT length = ask(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-    if (length == LB_ERR || length == 0) return std::wstring();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied =
-        ask(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-    return wideText(text);
   }
 
   IDispatch* childObject(long) override { return nullptr; }

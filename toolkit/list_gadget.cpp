@@ -10,18 +10,19 @@
 #include "toolkit/gadget_kind.h"
 #include "toolkit/gadgets.h"
 
-namespace {
-
-// The entry's text, empty for an index beyond the list.
-std::string EntryText(HWND control, LRESULT index) {
-  const LRESULT length = SendMessageA(control, LB_GETTEXTLEN, index, 0);
+// The list box keeps the program's Windows-1251 bytes; LB_GETTEXT through
+// the ANSI call hands them back unchanged.
+std::string listBoxEntryText(HWND list, LRESULT index) {
+  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
   if (length == LB_ERR) return {};
   std::string text(static_cast<size_t>(length) + 1, '\0');
   const LRESULT copied =
-      SendMessageA(control, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+      SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
   return text;
 }
+
+namespace {
 
 class ListGadget : public Gadget {
  public:
@@ -49,7 +50,7 @@ class ListGadget : public Gadget {
 
   std::string caption() const override {
     LRESULT selected = SendMessageA(control(), LB_GETCURSEL, 0, 0);
-    return selected == LB_ERR ? std::string() : EntryText(control(), selected);
+    return selected == LB_ERR ? std::string() : listBoxEntryText(control(), selected);
   }
 };
 
@@ -104,7 +105,7 @@ void insertListItem(int gadget, int position, const std::string& text) {
 
 std::string listItemText(int gadget, int index) {
   HWND control = listControl(gadget);
-  return control && index >= 0 ? EntryText(control, index) : std::string();
+  return control && index >= 0 ? listBoxEntryText(control, index) : std::string();
 }
 
 int listItemCount(int gadget) {
