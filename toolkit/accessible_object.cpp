@@ -200,22 +200,23 @@ HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
   return answerText(child, action, &AccessibleElement::defaultAction);
 }
 
-HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
-  if (!description) return E_POINTER;
-  *description = nullptr;
+// No control has a description, a help text or a shortcut of its own to tell.
+HRESULT AccessibleObject::answerNoText(const VARIANT& child, BSTR* text) {
+  if (!text) return E_POINTER;
+  *text = nullptr;
   return answerFor(child, [](long) { return S_FALSE; });
+}
+
+HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
+  return answerNoText(child, description);
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
-  if (!help) return E_POINTER;
-  *help = nullptr;
-  return answerFor(child, [](long) { return S_FALSE; });
+  return answerNoText(child, help);
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
-  if (!shortcut) return E_POINTER;
-  *shortcut = nullptr;
-  return answerFor(child, [](long) { return S_FALSE; });
+  return answerNoText(child, shortcut);
 }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {

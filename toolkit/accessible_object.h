@@ -94,6 +94,7 @@ class AccessibleObject : public IAccessible {
   template <class Body>
   HRESULT answerFor(const VARIANT& child, Body body);
   HRESULT answerText(const VARIANT& child, BSTR* text, std::wstring AccessibleElement::*field);
+  HRESULT answerNoText(const VARIANT& child, BSTR* text);
   HRESULT setChild(VARIANT* result, long child);
 
   LONG references_ = 1;
