@@ -3,9 +3,9 @@ a folder of 3,000 tracks lists the whole folder in the file system's order,
 selects the chosen file and plays it within a few seconds."""
 import pytest
 
-import deck
 import harness
 from harness import wait_until
+from test_deckplayer import open_file, power_on_and_open_panel
 
 ENTRIES = 3000
 
@@ -34,11 +34,8 @@ def test_opening_a_file_near_the_end_lists_everything_and_plays_it(
         launch, workdir, big_folder, program, list_gadget):
     folder, listed, chosen = big_folder
     app = launch(program, workdir)
-    app.click(*deck.POWER_SWITCH)
-    app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
-    app.click(*deck.OPEN_LINK)
-    app.answer_open_dialog(harness.windows_path(folder / chosen))
+    power_on_and_open_panel(app)
+    open_file(app, folder / chosen)
 
     wait_until(lambda: app.title().startswith(chosen), 30, 0.1, f"{chosen} in the title")
     shown = app.control(list_gadget, probe_timeout=300)

@@ -8,6 +8,7 @@ import pytest
 import deck
 import harness
 from harness import wait_until
+from test_deckplayer import open_file, power_on_and_open_panel
 
 LIST = 9
 PLAYLIST = "плейлист.pcs"
@@ -35,12 +36,6 @@ def close(app):
     assert app.wait_exit() == 0
 
 
-def power_on_and_open_panel(app):
-    app.click(*deck.POWER_SWITCH)
-    app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
-
-
 def test_without_a_playlist_it_lists_its_folder_and_remembers_it(launch, workdir):
     harness.write_tone_wav(workdir / "here.wav", 440.0, 2)
     harness.write_tone_wav(workdir / "there.wav", 660.0, 2)
@@ -59,8 +54,7 @@ def test_without_a_playlist_it_lists_its_folder_and_remembers_it(launch, workdir
 def test_the_folder_chosen_and_the_entry_come_back(launch, workdir, music):
     app = launch("deckplayer-mini.exe", workdir)
     power_on_and_open_panel(app)
-    app.click(*deck.OPEN_LINK)
-    app.answer_open_dialog(harness.windows_path(music / "two.wav"))
+    open_file(app, music / "two.wav")
     wait_until(lambda: app.title().startswith("two.wav   "), 30, 0.2, "two.wav to play")
     listed = app.control(LIST)
     index = listed.items.index("two.wav")

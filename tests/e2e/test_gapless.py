@@ -6,9 +6,9 @@ import wave
 import numpy
 import pytest
 
-import deck
 import harness
 from harness import wait_until
+from test_deckplayer import open_file, power_on_and_open_panel
 
 RATE = 44100
 CUT = 2 * RATE + 237  # an arbitrary frame, mid-cycle
@@ -44,12 +44,9 @@ def test_the_second_half_follows_the_first_without_a_gap(launch, workdir, tmp_pa
                                                          artifacts, program, second_title):
     first = write_halves(tmp_path)
     app = launch(program, workdir)
-    app.click(*deck.POWER_SWITCH)
-    app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
+    power_on_and_open_panel(app)
     recording = pulse.record(artifacts / "joined.wav")
-    app.click(*deck.OPEN_LINK)
-    app.answer_open_dialog(harness.windows_path(first))
+    open_file(app, first)
     wait_until(lambda: app.title() == second_title, 30, 0.05, "the second half's title")
     wait_until(lambda: app.title() == "Ровел mp3", 30, 0.1, "the end of the second half")
     wait_until(lambda: silent_after_sounding(recording.so_far()) > 0.2, 15, 0.1,

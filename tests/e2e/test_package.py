@@ -10,9 +10,9 @@ from pathlib import Path
 
 import pytest
 
-import deck
 import harness
 from harness import wait_until
+from test_deckplayer import open_file, power_on_and_open_panel
 
 PACKAGES = harness.BUILD / "package"
 PLAYLIST = "плейлист.pcs"
@@ -140,13 +140,10 @@ def start(fresh_wine, artifacts):
 def test_unpacked_deckplayer_plays_a_file(start, unpacked, pulse, artifacts, tmp_path):
     track = harness.write_tone_wav(tmp_path / "тон.wav", 440.0, 10)
     app = start("deckplayer.exe", unpacked)
-    app.click(*deck.POWER_SWITCH)
-    app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
+    power_on_and_open_panel(app)
 
     recording = pulse.record(artifacts / "capture.wav")
-    app.click(*deck.OPEN_LINK)
-    app.answer_open_dialog(harness.windows_path(track))
+    open_file(app, track)
     wait_until(lambda: app.title() == "тон.wav", 30, 0.2, "the track's name in the title")
     shown = time.monotonic()
     wait_until(lambda: time.monotonic() - shown > 1.5, 5, 0.1, "a stretch of the track")

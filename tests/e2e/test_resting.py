@@ -5,6 +5,7 @@ import pytest
 import deck
 import harness
 from harness import wait_until
+from test_deckplayer import open_file, power_on_and_open_panel
 
 PROGRAMS = {"deckplayer.exe": deck.FULL, "deckplayer-mini.exe": deck.MINI}
 
@@ -18,11 +19,8 @@ def test_switched_off_it_rests_and_playing_its_record_turns(launch, workdir, tmp
     assert harness.cpu_share(app.process.pid, 4.0) < 10.0
 
     track = harness.write_tone_wav(tmp_path / "long.wav", 440.0, 30)
-    app.click(*deck.POWER_SWITCH)
-    app.click(*deck.START_STOP)
-    wait_until(lambda: app.client_size() == deck.OPEN_SIZE, 30, 0.2, "the panel to open")
-    app.click(*deck.OPEN_LINK)
-    app.answer_open_dialog(harness.windows_path(track))
+    power_on_and_open_panel(app)
+    open_file(app, track)
     wait_until(lambda: app.title().startswith("long.wav"), 30, 0.1, "the track to play")
     x, y, w, h = deck.canvas_box(PROGRAMS[program])
     canvas = lambda shot: shot[y:y + h, x:x + w]
