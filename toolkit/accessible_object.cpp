@@ -225,22 +225,23 @@ HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
   return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
-  if (!role) return E_POINTER;
-  VariantInit(role);
+// A role or a state goes as a VT_I4, as child ids do.
+HRESULT AccessibleObject::answerNumber(const VARIANT& child, VARIANT* number,
+                                       long AccessibleElement::*field) {
+  if (!number) return E_POINTER;
+  VariantInit(number);
   return answerFor(child, [&](long id) {
-    setChildId(role, element(id).role);
+    setChildId(number, element(id).*field);
     return S_OK;
   });
 }
 
+HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
+  return answerNumber(child, role, &AccessibleElement::role);
+}
+
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
-  if (!state) return E_POINTER;
-  VariantInit(state);
-  return answerFor(child, [&](long id) {
-    setChildId(state, element(id).state);
-    return S_OK;
-  });
+  return answerNumber(child, state, &AccessibleElement::state);
 }
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* child) {

@@ -95,6 +95,7 @@ class AccessibleObject : public IAccessible {
   HRESULT answerFor(const VARIANT& child, Body body);
   HRESULT answerText(const VARIANT& child, BSTR* text, std::wstring AccessibleElement::*field);
   HRESULT answerNoText(const VARIANT& child, BSTR* text);
+  HRESULT answerNumber(const VARIANT& child, VARIANT* number, long AccessibleElement::*field);
   HRESULT setChild(VARIANT* result, long child);
 
   LONG references_ = 1;
